@@ -1,0 +1,199 @@
+#include "probe_format.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace zenlith::probe {
+
+namespace {
+
+const std::array<std::string_view, bodyCount> bodyNames = {
+    "sun", "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "moon",
+};
+
+class JsonWriter {
+public:
+    void raw(std::string_view text) { out_ += text; }
+
+    void number(double value) {
+        if (!std::isfinite(value)) {
+            out_ += "null";  // JSON has no infinities; the engine never makes them
+            return;
+        }
+        char buffer[40];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+        out_.append(buffer, result.ptr);
+    }
+
+    void string(std::string_view text) {
+        out_ += '"';
+        for (const char c : text) {
+            appendEscaped(c);
+        }
+        out_ += '"';
+    }
+
+    void key(std::string_view name) {
+        string(name);
+        out_ += ':';
+    }
+
+    void field(std::string_view name, double value, bool comma = true) {
+        key(name);
+        number(value);
+        if (comma) {
+            out_ += ',';
+        }
+    }
+
+    std::string take() { return std::move(out_); }
+
+private:
+    void appendEscaped(char c) {
+        static constexpr char hex[] = "0123456789abcdef";
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out_ += '\\';
+            out_ += c;
+        } else if (c == '\r') {
+            out_ += "\\r";
+        } else if (c == '\n') {
+            out_ += "\\n";
+        } else if (byte < 0x20) {
+            out_ += "\\u00";
+            out_ += hex[byte >> 4];
+            out_ += hex[byte & 15];
+        } else {
+            out_ += c;
+        }
+    }
+    std::string out_;
+};
+
+void writeBody(JsonWriter& json, int index, const BodyResult& body) {
+    json.raw("{");
+    json.key("name");
+    json.string(bodyNames[index]);
+    json.raw(",");
+    json.field("Ra", body.Ra);
+    json.field("Decl", body.Decl);
+    json.field("Alt", body.Alt);
+    const bool planet = index >= firstPlanet && index <= lastPlanet;
+    json.field("Az", body.Az, planet);
+    if (planet) {
+        json.field("Rearth", body.Rearth);
+        json.field("AngularDiameter", body.AngularDiameter);
+        json.field("Phase", body.Phase);
+        json.field("Mag", body.Mag);
+        json.field("Lon", body.Lon);
+        json.field("Lat", body.Lat, false);
+    }
+    json.raw("}");
+}
+
+void writeMoon(JsonWriter& json, const MoonValues& moon) {
+    json.raw("{");
+    json.field("lon", moon.lon);
+    json.field("lat", moon.lat);
+    json.field("elongation", moon.elongation);
+    json.field("age", moon.age);
+    json.field("illumination", moon.illumination, false);
+    json.raw("}");
+}
+
+void writeMarker(JsonWriter& json, const MarkerPlacement& marker) {
+    json.raw("{");
+    json.key("name");
+    json.string(marker.name);
+    json.raw(",");
+    json.field("top", marker.top);
+    json.field("left", marker.left);
+    json.key("visible");
+    json.raw(marker.visible ? "true" : "false");
+    json.raw("}");
+}
+
+template <typename Item, std::size_t N, typename Write>
+void writeArray(JsonWriter& json, const std::array<Item, N>& items, Write write) {
+    json.raw("[");
+    for (std::size_t n = 0; n < N; ++n) {
+        if (n > 0) {
+            json.raw(",");
+        }
+        write(n, items[n]);
+    }
+    json.raw("]");
+}
+
+void writeSky(JsonWriter& json, const ComputedSky& sky) {
+    json.raw("{");
+    json.field("julianDate", sky.julianDate);
+    json.field("dayNumber", sky.dayNumber);
+    json.key("text6");
+    json.string(sky.text6);
+    json.raw(",\"sky\":[");
+    json.number(sky.sky.red);
+    json.raw(",");
+    json.number(sky.sky.green);
+    json.raw(",");
+    json.number(sky.sky.blue);
+    json.raw("],\"bodies\":");
+    writeArray(json, sky.bodies, [&](std::size_t n, const BodyResult& body) { writeBody(json, static_cast<int>(n), body); });
+    json.raw(",\"moon\":");
+    writeMoon(json, sky.moon);
+    json.raw(",\"markers\":");
+    writeArray(json, sky.markers, [&](std::size_t, const MarkerPlacement& marker) { writeMarker(json, marker); });
+    json.raw(",\"moonPhase\":");
+    if (sky.moonPhase) {
+        json.raw("{");
+        json.field("waning", sky.moonPhase->waning ? 1 : 0);
+        json.field("angle", sky.moonPhase->angle, false);
+        json.raw("}");
+    } else {
+        json.raw("null");
+    }
+    json.raw(",");
+    json.key("report");
+    json.string(sky.report);
+    json.raw("}");
+}
+
+void writeRefusal(JsonWriter& json, const Refusal& refusal) {
+    json.raw("{\"refused\":{");
+    json.key("prompt");
+    json.string(refusal.prompt);
+    json.raw(",");
+    json.key("title");
+    json.string(refusal.title);
+    json.raw("}}");
+}
+
+}  // namespace
+
+FieldTexts parseCase(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    std::array<std::string, 6> parts;
+    std::size_t n = 0;
+    for (std::size_t tab = line.find('\t'); tab != std::string_view::npos && n < parts.size() - 1;
+         tab = line.find('\t')) {
+        parts[n++] = std::string(line.substr(0, tab));
+        line.remove_prefix(tab + 1);
+    }
+    parts[n] = std::string(line);
+    return {parts[0], parts[1], parts[2], parts[3], parts[4], parts[5] == "1"};
+}
+
+std::string outcomeJson(const ComputeOutcome& outcome) {
+    JsonWriter json;
+    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+        writeRefusal(json, *refusal);
+    } else {
+        writeSky(json, std::get<ComputedSky>(outcome));
+    }
+    return json.take();
+}
+
+}  // namespace zenlith::probe

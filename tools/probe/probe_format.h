@@ -1,0 +1,17 @@
+#pragma once
+// The probe's line formats: a TAB-separated case in, one JSON object out.
+#include <string>
+#include <string_view>
+
+#include "compute_action.h"
+
+namespace zenlith::probe {
+
+// Six TAB-separated fields: year, month, day, hour, minute, summer ("1" ticks
+// the box). Missing trailing fields are empty; a trailing CR is ignored.
+FieldTexts parseCase(std::string_view line);
+
+// One line of JSON, numbers with 17 significant digits so that they round-trip.
+std::string outcomeJson(const ComputeOutcome& outcome);
+
+}  // namespace zenlith::probe

@@ -1,0 +1,20 @@
+#pragma once
+// The program's own message texts, in one place: the field handlers, the
+// compute action and the core's safety checks show exactly these.
+#include <string_view>
+
+namespace zenlith::messages {
+
+inline constexpr std::string_view wrongValueTitle = "ערך שגוי";
+inline constexpr std::string_view missingValueTitle = "ערך חסר";
+
+inline constexpr std::string_view yearPrompt = "הקלד ערך עגול";
+inline constexpr std::string_view monthPrompt = "הקלד ערך עגול בין  12 - 1";
+inline constexpr std::string_view dayPrompt = "הקלד ערך עגול בין  31 - 1";
+inline constexpr std::string_view hourPrompt = "הקלד ערך עגול בין  24 - 0";
+inline constexpr std::string_view minutePrompt = "הקלד ערך עגול בין  59 - 0";
+
+inline constexpr std::string_view dateDoesNotExist = "תאריך לא קיים";
+inline constexpr std::string_view noDateEntered = "לא הוקלד תאריך";
+
+}  // namespace zenlith::messages

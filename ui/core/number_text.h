@@ -1,0 +1,14 @@
+#pragma once
+// Number to text, the general conversion used by the report and the printed
+// parameters: at most 15 significant digits, no trailing zeros, no decimal
+// separator for whole numbers, a leading zero below one, a minus sign for
+// negatives. Very large or very small magnitudes use an exponent (1E+20).
+// The decimal separator is the caller's (the window passes its locale's).
+#include <string>
+#include <string_view>
+
+namespace zenlith {
+
+std::string numberText(double value, std::string_view decimalSeparator = ".");
+
+}  // namespace zenlith
