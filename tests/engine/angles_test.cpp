@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "engine.h"
+
+namespace zenlith {
+namespace {
+
+Engine readyEngine() {
+    Engine engine;
+    engine.setConstants();
+    return engine;
+}
+
+double folded(const Engine& engine, double angle) {
+    engine.Test(angle);
+    return angle;
+}
+
+TEST(Test, FoldsIntoOneTurnKeepingBothEnds) {
+    const Engine engine = readyEngine();
+    EXPECT_EQ(folded(engine, -10), 350);
+    EXPECT_EQ(folded(engine, -720), 0);
+    EXPECT_EQ(folded(engine, 725), 5);
+    EXPECT_EQ(folded(engine, 360), 360);
+    EXPECT_EQ(folded(engine, 0), 0);
+    EXPECT_EQ(folded(engine, 720.5), 0.5);
+}
+
+TEST(Test, HugeAndNonFiniteAnglesEndPromptly) {
+    const Engine engine = readyEngine();
+    for (const double angle : {1e12, -1e12, 4.5e15, -7.77e300}) {
+        const double result = folded(engine, angle);
+        EXPECT_GE(result, 0) << angle;
+        EXPECT_LE(result, 360) << angle;
+        EXPECT_NEAR(std::remainder(result - angle, 360.0), 0, 1e-3 * std::fabs(angle) * 1e-12 + 1e-9) << angle;
+    }
+    EXPECT_TRUE(std::isnan(folded(engine, std::nan(""))));
+    EXPECT_EQ(folded(engine, std::numeric_limits<double>::infinity()), std::numeric_limits<double>::infinity());
+}
+
+TEST(InverseTrigonometry, DegreesAtTheEndsAndInside) {
+    const Engine engine = readyEngine();
+    EXPECT_EQ(engine.asin(1), 90);
+    EXPECT_EQ(engine.asin(-1), -90);
+    // The program's pi is a shade below the true value, so 30 is not exact.
+    EXPECT_EQ(engine.asin(0.5), 30.000000000000036);
+    EXPECT_EQ(engine.acos(1), 0);
+    EXPECT_EQ(engine.acos(0), 90);
+    EXPECT_EQ(engine.acos(-1), 180);
+    // A rounding error in a caller must not turn into NaN.
+    EXPECT_EQ(engine.asin(1.0000000001), 90);
+    EXPECT_EQ(engine.asin(-1.0000000001), -90);
+    EXPECT_EQ(engine.acos(1.0000000001), 0);
+}
+
+TEST(InverseTrigonometry, Atn2TakesXFirstAndCoversTheCircle) {
+    const Engine engine = readyEngine();
+    EXPECT_EQ(engine.atn2(0, 5), 90);
+    EXPECT_EQ(engine.atn2(0, -5), -90);
+    EXPECT_EQ(engine.atn2(0, 0), -90);
+    EXPECT_NEAR(engine.atn2(-1, 0), 180, 1e-12);
+    EXPECT_NEAR(engine.atn2(-1, -1), -135, 1e-12);
+    EXPECT_NEAR(engine.atn2(1, 1), 45, 1e-12);
+    // Agrees with the library's two-argument arc tangent everywhere else.
+    for (int degrees = -179; degrees <= 180; degrees += 7) {
+        const double x = std::cos(degrees * M_PI / 180);
+        const double y = std::sin(degrees * M_PI / 180);
+        EXPECT_NEAR(engine.atn2(x, y), std::atan2(y, x) * 180 / M_PI, 1e-9) << degrees;
+    }
+}
+
+TEST(Ret, CutsToTwoDecimalsTowardsMinusInfinity) {
+    Engine engine = readyEngine();
+    const struct {
+        double in;
+        double out;
+    } cases[] = {
+        {12.3456, 12.34}, {-0.001, -0.01}, {7, 7}, {1.15, 1.14}, {-1.234, -1.24}, {2.999, 2.99}, {-5.671, -5.68},
+    };
+    for (const auto& c : cases) {
+        engine.ret(c.in);
+        EXPECT_NEAR(engine.retValue, c.out, 1e-12) << c.in;
+    }
+}
+
+}  // namespace
+}  // namespace zenlith

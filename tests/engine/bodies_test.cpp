@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine.h"
+
+namespace zenlith {
+namespace {
+
+Engine skyAt(float year, float month, float day, float hour, int minute, bool summer = false) {
+    Engine engine;
+    engine.setConstants();
+    CivilInstant instant{year, month, day, hour, static_cast<std::int16_t>(minute), summer};
+    engine.convertCalendar(instant);
+    engine.formDayNumber();
+    engine.computeAllBodies();
+    return engine;
+}
+
+Engine skyAtDayNumberZero() {
+    Engine engine;
+    engine.setConstants();
+    engine.julianDate = 2451543.5;
+    engine.DayNumber = 0;
+    engine.computeAllBodies();
+    return engine;
+}
+
+double separation(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
+
+TEST(Bodies, ElementsAtDayNumberZeroAreTheirBaseValues) {
+    const Engine e = skyAtDayNumberZero();
+    EXPECT_EQ(e.bodyResult[mercuryIndex].MeanAnom, 168.6562);
+    EXPECT_EQ(e.bodyResult[neptuneIndex].Peri, 272.5461);
+    EXPECT_EQ(e.bodyResult[saturnIndex].SemiAxis, 9.55475);
+    EXPECT_EQ(e.bodyResult[moonIndex].Node, 125.1228);
+    EXPECT_EQ(e.bodyResult[moonIndex].Peri, 318.0634);
+    EXPECT_EQ(e.bodyResult[moonIndex].MeanAnom, 115.3654);
+    EXPECT_EQ(e.bodyResult[moonIndex].SemiAxis, 60.2666);
+}
+
+TEST(Bodies, ApparentQuantitiesFollowFromTheDistances) {
+    const Engine e = skyAt(2021, 6, 10, 12, 0);
+    const BodyResult& jupiter = e.bodyResult[jupiterIndex];
+    EXPECT_NEAR(jupiter.AngularDiameter * jupiter.Rearth, 196.94, 1e-9);
+    EXPECT_NEAR(jupiter.Mag, -8.93 + 5 * std::log10(jupiter.Radius * jupiter.Rearth), 1e-12);
+    EXPECT_NEAR(e.bodyResult[neptuneIndex].Mag,
+                -7.05 + 5 * std::log10(e.bodyResult[neptuneIndex].Radius * e.bodyResult[neptuneIndex].Rearth), 1e-12);
+    for (int k = firstPlanet; k <= lastPlanet; ++k) {
+        const BodyResult& body = e.bodyResult[k];
+        // The phase angle at the planet, by the law of cosines with the Sun
+        // at distance 1 from the Earth.
+        const double r = body.Radius;
+        const double R = body.Rearth;
+        const double angle = std::acos((r * r + R * R - 1) / (2 * r * R)) * 180 / M_PI;
+        EXPECT_NEAR(body.PhaseAngle, angle, 1e-9) << k;
+        EXPECT_NEAR(body.Phase, 50 * (1 + std::cos(angle * M_PI / 180)), 1e-9) << k;
+        // Heliocentric latitude stays within the orbit's inclination.
+        EXPECT_LE(std::fabs(body.Lat), body.Incl + 1e-9) << k;
+    }
+}
+
+// Real events as published in almanacs; the model has no perturbations, so
+// it meets them to within a few degrees.
+TEST(Bodies, MeetsKnownEvents) {
+    // New and full Moons (local time is UT + 2, or + 3 in summer).
+    EXPECT_LT(separation(skyAt(2000, 1, 6, 20, 14).moonElongation, 0), 8);
+    EXPECT_LT(separation(skyAt(2000, 1, 21, 6, 41).moonElongation, 180), 8);
+    EXPECT_LT(separation(skyAt(2024, 4, 8, 20, 21).moonElongation, 0), 8);
+    EXPECT_LT(separation(skyAt(2024, 9, 18, 5, 34, true).moonElongation, 180), 8);
+    // The great conjunction of Jupiter and Saturn, 21 December 2020.
+    const Engine conjunction = skyAt(2020, 12, 21, 20, 0);
+    EXPECT_LT(separation(conjunction.bodyResult[jupiterIndex].Ra, conjunction.bodyResult[saturnIndex].Ra), 2);
+    EXPECT_LT(std::fabs(conjunction.bodyResult[jupiterIndex].Decl - conjunction.bodyResult[saturnIndex].Decl), 2);
+}
+
+// Every figure stays finite and in its range over twenty thousand years.
+TEST(Bodies, StayInRangeAcrossTheYears) {
+    for (int year = -9998; year <= 9998; year += 37) {
+        for (const float month : {1.0f, 5.0f, 9.0f}) {
+            const Engine e = skyAt(static_cast<float>(year), month, 17, 5.0f * month, 11);
+            for (int k = 0; k < bodyCount; ++k) {
+                const BodyResult& body = e.bodyResult[k];
+                ASSERT_GE(body.Alt, -90) << year << " " << k;
+                ASSERT_LE(body.Alt, 90) << year << " " << k;
+                ASSERT_GE(body.Az, 0) << year << " " << k;
+                ASSERT_LE(body.Az, 360) << year << " " << k;
+                ASSERT_GE(body.Ra, 0) << year << " " << k;
+                ASSERT_LE(body.Ra, 360) << year << " " << k;
+                ASSERT_TRUE(std::isfinite(body.Decl)) << year << " " << k;
+            }
+            for (int k = firstPlanet; k <= lastPlanet; ++k) {
+                const BodyResult& body = e.bodyResult[k];
+                ASSERT_GE(body.Phase, 0) << year << " " << k;
+                ASSERT_LE(body.Phase, 100) << year << " " << k;
+                ASSERT_TRUE(std::isfinite(body.Mag) && std::isfinite(body.AngularDiameter)) << year << " " << k;
+            }
+            ASSERT_GE(e.moonIllumination, 0) << year;
+            ASSERT_LE(e.moonIllumination, 100) << year;
+            ASSERT_GE(e.moonAge, 0) << year;
+            ASSERT_LE(e.moonAge, 360 / 12.9) << year;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zenlith

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "compute_action.h"
+#include "messages.h"
+
+namespace zenlith {
+namespace {
+
+FieldTexts fields(std::string year, std::string month, std::string day, std::string hour = "12",
+                  std::string minute = "00", bool summer = false) {
+    return {std::move(year), std::move(month), std::move(day), std::move(hour), std::move(minute), summer};
+}
+
+ComputeOutcome run(const FieldTexts& texts) {
+    Engine engine;
+    return runComputeAction(engine, texts, ".");
+}
+
+Refusal refusalOf(const FieldTexts& texts) {
+    const ComputeOutcome outcome = run(texts);
+    EXPECT_TRUE(std::holds_alternative<Refusal>(outcome));
+    return std::holds_alternative<Refusal>(outcome) ? std::get<Refusal>(outcome) : Refusal{};
+}
+
+ComputedSky skyOf(const FieldTexts& texts) {
+    const ComputeOutcome outcome = run(texts);
+    EXPECT_TRUE(std::holds_alternative<ComputedSky>(outcome));
+    return std::holds_alternative<ComputedSky>(outcome) ? std::get<ComputedSky>(outcome) : ComputedSky{};
+}
+
+const Refusal noSuchDate{messages::dateDoesNotExist, messages::wrongValueTitle};
+const Refusal missingDate{messages::noDateEntered, messages::missingValueTitle};
+
+TEST(ComputeAction, RefusesDatesThatDoNotExist) {
+    for (const char* month : {"2", "4", "6", "9", "11"}) {
+        EXPECT_EQ(refusalOf(fields("2024", month, "31")), noSuchDate) << month;
+    }
+    EXPECT_EQ(refusalOf(fields("2024", "2", "30")), noSuchDate);
+    EXPECT_EQ(refusalOf(fields("2023", "2", "29")), noSuchDate);
+    EXPECT_EQ(refusalOf(fields("1900", "2", "29")), noSuchDate);
+    for (const auto& ok : {fields("2024", "3", "31"), fields("2024", "12", "31"), fields("2024", "2", "29"),
+                           fields("2000", "2", "29"), fields("1", "1", "1")}) {
+        EXPECT_TRUE(std::holds_alternative<ComputedSky>(run(ok))) << ok.year << "-" << ok.month << "-" << ok.day;
+    }
+}
+
+TEST(ComputeAction, RefusesAMissingDateAfterTheCalendarChecks) {
+    EXPECT_EQ(refusalOf(fields("", "5", "1")), missingDate);
+    EXPECT_EQ(refusalOf(fields("2024", "abc", "1")), missingDate);
+    EXPECT_EQ(refusalOf(fields("2024", "5", "")), missingDate);
+    // The impossible date is found first.
+    EXPECT_EQ(refusalOf(fields("", "4", "31")), noSuchDate);
+}
+
+TEST(ComputeAction, RefusesValuesItsCellsCannotHoldWithThatFieldsMessage) {
+    const auto wrong = [](std::string_view prompt) { return Refusal{prompt, messages::wrongValueTitle}; };
+    EXPECT_EQ(refusalOf(fields("1E40", "5", "1")), wrong(messages::yearPrompt));
+    EXPECT_EQ(refusalOf(fields("1E400", "5", "1")), wrong(messages::yearPrompt));
+    EXPECT_EQ(refusalOf(fields("2024", "-1E39", "1")), wrong(messages::monthPrompt));
+    EXPECT_EQ(refusalOf(fields("2024", "5", "1", "1E39")), wrong(messages::hourPrompt));
+    EXPECT_EQ(refusalOf(fields("2024", "5", "1", "1", "99999")), wrong(messages::minutePrompt));
+    EXPECT_EQ(refusalOf(fields("2024", "5", "1E300")), wrong(messages::dayPrompt));
+    // Fields are read year, month, hour, minute, day: the first is named.
+    EXPECT_EQ(refusalOf(fields("2024", "5", "1E300", "1", "99999")), wrong(messages::minutePrompt));
+    // 16-bit calendar cells: the day of the year and the century.
+    EXPECT_EQ(refusalOf(fields("2024", "5", "40000")), wrong(messages::dayPrompt));
+    EXPECT_EQ(refusalOf(fields("2024", "5000", "1")), wrong(messages::monthPrompt));
+    EXPECT_EQ(refusalOf(fields("5000000", "5", "1")), wrong(messages::yearPrompt));
+    // Far beyond the years the orbital elements describe.
+    EXPECT_EQ(refusalOf(fields("2000000", "5", "1")), wrong(messages::yearPrompt));
+    EXPECT_EQ(refusalOf(fields("2024", "5", "1", "2E9")), wrong(messages::hourPrompt));
+}
+
+TEST(ComputeAction, ComputesValuesTheFieldsWouldRefuse) {
+    // A half minute rounds half to even, as the 16-bit minute cell does.
+    EXPECT_EQ(skyOf(fields("2024", "5", "1", "3", "2.5")).julianDate,
+              skyOf(fields("2024", "5", "1", "3", "2")).julianDate);
+    EXPECT_EQ(skyOf(fields("2024", "5", "1", "3", "3.5")).julianDate,
+              skyOf(fields("2024", "5", "1", "3", "4")).julianDate);
+    // Hour 30 is the next day's 06:00.
+    EXPECT_NEAR(skyOf(fields("2024", "5", "1", "30", "0")).julianDate,
+                skyOf(fields("2024", "5", "2", "6", "0")).julianDate, 1e-9);
+    EXPECT_TRUE(std::holds_alternative<ComputedSky>(run(fields("2024", "13", "1"))));
+}
+
+TEST(ComputeAction, DescribesTheSkyFromTheUntruncatedResults) {
+    const ComputedSky sky = skyOf(fields("2024", "03", "01", "12", "00"));
+    EXPECT_EQ(sky.text6, "שנה מעוברת,יום שישי, היום ה- 61 מתחילת השנה");
+    EXPECT_EQ(sky.dayNumber, 8827.4169921875f);
+    const double sunAlt = sky.bodies[sunIndex].Alt;
+    EXPECT_GT(sunAlt, 0);  // midday
+    EXPECT_EQ(sky.sky, (Rgb{255, 255, 192}));
+    for (std::size_t n = 0; n < sky.markers.size(); ++n) {
+        const BodyResult& body = sky.bodies[markerTable[n].bodyIndex];
+        EXPECT_EQ(sky.markers[n].name, markerTable[n].name);
+        EXPECT_EQ(sky.markers[n].visible, body.Alt >= 0) << markerTable[n].name;
+        EXPECT_EQ(sky.markers[n].top, static_cast<float>(markerTable[n].chartTopBase - 40 * body.Alt));
+    }
+    // The report shows the cut figures of the same bodies.
+    EXPECT_NE(sky.report.find("Alt = " + std::to_string(static_cast<int>(std::floor(sunAlt)))), std::string::npos);
+    EXPECT_EQ(sky.report.size() - sky.report.rfind(" : Moon"), 7u);
+}
+
+TEST(ComputeAction, SummerTimeMovesTheInstantAnHourEarlier) {
+    const ComputedSky winter = skyOf(fields("2023", "7", "15", "21", "30", false));
+    const ComputedSky summer = skyOf(fields("2023", "7", "15", "21", "30", true));
+    EXPECT_NEAR(winter.julianDate - summer.julianDate, 1.0 / 24, 1e-9);
+}
+
+TEST(ComputeAction, EveryComputedFigureIsFiniteForTheFieldsWholeRange) {
+    Engine engine;  // one engine, reused, as the window keeps one
+    for (int year = -9998; year <= 9998; year += 131) {
+        for (int month = 1; month <= 12; month += 5) {
+            const FieldTexts texts = fields(std::to_string(year), std::to_string(month), "28", "24", "59");
+            const ComputeOutcome outcome = runComputeAction(engine, texts, ".");
+            ASSERT_TRUE(std::holds_alternative<ComputedSky>(outcome)) << year;
+            const ComputedSky& sky = std::get<ComputedSky>(outcome);
+            for (const MarkerPlacement& marker : sky.markers) {
+                ASSERT_TRUE(std::isfinite(marker.top) && std::isfinite(marker.left)) << year;
+            }
+            ASSERT_EQ(sky.report.find("nan"), std::string::npos) << year;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zenlith

@@ -1,0 +1,30 @@
+# Runs the probe on a few cases and checks the shape of what it prints.
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E echo "2000	1	1	2	0	0"
+  COMMAND ${PROBE}
+  OUTPUT_VARIABLE computed RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "probe failed: ${status}")
+endif()
+string(JSON julian GET "${computed}" julianDate)
+string(JSON bodies LENGTH "${computed}" bodies)
+string(JSON markers LENGTH "${computed}" markers)
+string(JSON firstMarker GET "${computed}" markers 0 name)
+string(JSON mercuryLon GET "${computed}" bodies 1 Lon)
+string(JSON moonAge GET "${computed}" moon age)
+string(JSON report GET "${computed}" report)
+if(NOT julian STREQUAL "2451544.5" OR NOT bodies EQUAL 9 OR NOT markers EQUAL 9 OR NOT firstMarker STREQUAL "moon1")
+  message(FATAL_ERROR "unexpected probe output: ${computed}")
+endif()
+if(mercuryLon STREQUAL "" OR moonAge STREQUAL "" OR NOT report MATCHES "^שמש .* : Moon$")
+  message(FATAL_ERROR "unexpected probe output: ${computed}")
+endif()
+
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E echo "2023	4	31"
+  COMMAND ${PROBE}
+  OUTPUT_VARIABLE refused)
+string(JSON title GET "${refused}" refused title)
+if(NOT title STREQUAL "ערך שגוי")
+  message(FATAL_ERROR "unexpected refusal: ${refused}")
+endif()
