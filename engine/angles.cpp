@@ -5,12 +5,6 @@
 
 namespace zenlith {
 
-namespace {
-// Beyond this many turns repeated stepping would take too long; fold with an
-// exact remainder first. Ordinary angles never come near it.
-constexpr double foldByRemainderBeyond = 360.0 * 4096;
-}  // namespace
-
 void Engine::setConstants() {
     pi = 3.14159265358979;
     radToDeg = 180 / pi;
@@ -22,16 +16,17 @@ void Engine::Test(double& tst) const {
     if (!std::isfinite(tst)) {
         return;  // stepping would never end
     }
-    if (std::fabs(tst) > foldByRemainderBeyond) {
-        tst = std::fmod(tst, 360.0);
-    }
-    // Repeated steps, not a remainder: the rounding of the result is that of
-    // the steps, and exactly 360 stays 360.
-    while (tst < 0) {
-        tst += 360;
-    }
-    while (tst > 360) {
-        tst -= 360;
+    // The result of repeated steps of 360 (exactly 360 stays 360, exactly 0
+    // stays 0), reached by one exact remainder instead of thousands of steps
+    // for far-off dates, whose mean anomalies run to millions of degrees.
+    // Below 2^56 every step of 360 is exact, so the two agree to the bit; above
+    // it the steps would never end.
+    if (tst < 0) {
+        const double below = std::fmod(tst, 360.0);  // exact, in (-360, 0]
+        tst = below == 0 ? 0.0 : below + 360;       // rounds as the last step does
+    } else if (tst > 360) {
+        const double above = std::fmod(tst, 360.0);
+        tst = above == 0 ? 360.0 : above;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "engine.h"
 
@@ -27,6 +28,27 @@ TEST(Test, FoldsIntoOneTurnKeepingBothEnds) {
     EXPECT_EQ(folded(engine, 360), 360);
     EXPECT_EQ(folded(engine, 0), 0);
     EXPECT_EQ(folded(engine, 720.5), 0.5);
+}
+
+// The fold must give, to the bit, what adding or subtracting 360 one step at
+// a time gives.
+TEST(Test, MatchesRepeatedStepsToTheBit) {
+    const Engine engine = readyEngine();
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> spread(-2e6, 2e6);
+    for (int n = 0; n < 20000; ++n) {
+        const double angle = n % 4 == 0 ? std::ldexp(spread(random), -20) : spread(random);
+        double stepped = angle;
+        while (stepped < 0) {
+            stepped += 360;
+        }
+        while (stepped > 360) {
+            stepped -= 360;
+        }
+        ASSERT_EQ(folded(engine, angle), stepped) << std::hexfloat << angle;
+    }
+    EXPECT_EQ(folded(engine, -1e-300), 360);  // the last step rounds up to 360
+    EXPECT_EQ(folded(engine, 1080), 360);
 }
 
 TEST(Test, HugeAndNonFiniteAnglesEndPromptly) {

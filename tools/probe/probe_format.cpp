@@ -1,7 +1,8 @@
 #include "probe_format.h"
 
+#include "round_trip_number.h"
+
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace zenlith::probe {
@@ -21,16 +22,21 @@ public:
             out_ += "null";  // JSON has no infinities; the engine never makes them
             return;
         }
-        char buffer[40];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-        out_.append(buffer, result.ptr);
+        appendRoundTripNumber(out_, value);
     }
 
     void string(std::string_view text) {
         out_ += '"';
-        for (const char c : text) {
-            appendEscaped(c);
+        // Copy runs of plain characters whole; the report is long.
+        std::size_t start = 0;
+        for (std::size_t n = 0; n < text.size(); ++n) {
+            if (needsEscape(text[n])) {
+                out_.append(text, start, n - start);
+                appendEscaped(text[n]);
+                start = n + 1;
+            }
         }
+        out_.append(text, start, text.size() - start);
         out_ += '"';
     }
 
@@ -50,6 +56,17 @@ public:
     std::string take() { return std::move(out_); }
 
 private:
+    static bool needsEscape(char c) { return escapeTable[static_cast<unsigned char>(c)]; }
+    static constexpr std::array<bool, 256> escapeTable = [] {
+        std::array<bool, 256> table{};
+        for (int c = 0; c < 0x20; ++c) {
+            table[c] = true;
+        }
+        table['"'] = true;
+        table['\\'] = true;
+        return table;
+    }();
+
     void appendEscaped(char c) {
         static constexpr char hex[] = "0123456789abcdef";
         const auto byte = static_cast<unsigned char>(c);
@@ -60,12 +77,10 @@ private:
             out_ += "\\r";
         } else if (c == '\n') {
             out_ += "\\n";
-        } else if (byte < 0x20) {
+        } else {
             out_ += "\\u00";
             out_ += hex[byte >> 4];
             out_ += hex[byte & 15];
-        } else {
-            out_ += c;
         }
     }
     std::string out_;

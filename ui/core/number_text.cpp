@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace zenlith {
 
@@ -13,17 +14,15 @@ namespace {
 
 constexpr int significantDigits = 15;
 
+
 struct Decimal {
     bool negative = false;
     std::string digits;  // significant digits, no trailing zeros, at least one
     int exponent = 0;    // of the first digit
 };
 
-Decimal toDecimal(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                                      significantDigits - 1);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+// "-d.ddde+XX" into sign, digits without trailing zeros, and exponent.
+Decimal parseScientific(std::string_view text) {
     Decimal decimal;
     std::size_t pos = 0;
     if (text[pos] == '-') {
@@ -36,41 +35,95 @@ Decimal toDecimal(double value) {
             decimal.digits += text[pos];
         }
     }
-    decimal.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    const char* exponentStart = text.data() + e + 1 + (text[e + 1] == '+');
+    std::from_chars(exponentStart, text.data() + text.size(), decimal.exponent);
     while (decimal.digits.size() > 1 && decimal.digits.back() == '0') {
         decimal.digits.pop_back();
     }
     return decimal;
 }
 
+// The digits of value rounded to 15 significant digits. When the shortest
+// text that reads back as the value has at most 15 digits, it is that
+// rounding (15 digits always separate neighbouring doubles), and it is much
+// cheaper to find; otherwise the value is rounded explicitly.
+Decimal toDecimal(double value) {
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::size_t mantissaEnd = text.find('e');
+    const std::size_t digitCount = mantissaEnd - (text[0] == '-') - (text.find('.') < mantissaEnd);
+    if (digitCount > significantDigits) {
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                               significantDigits - 1);
+        text = std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    }
+    return parseScientific(text);
+}
+
+// Built by appending only: GCC 12 at -O3 warns falsely on "literal" + string.
 std::string fixedText(const Decimal& d, std::string_view separator) {
     const int integerDigits = d.exponent + 1;
     std::string text;
     if (integerDigits <= 0) {
-        text = "0" + std::string(separator) + std::string(static_cast<std::size_t>(-integerDigits), '0') + d.digits;
+        text.append("0").append(separator).append(static_cast<std::size_t>(-integerDigits), '0').append(d.digits);
     } else if (static_cast<std::size_t>(integerDigits) >= d.digits.size()) {
-        text = d.digits + std::string(static_cast<std::size_t>(integerDigits) - d.digits.size(), '0');
+        text.append(d.digits).append(static_cast<std::size_t>(integerDigits) - d.digits.size(), '0');
     } else {
         const auto split = static_cast<std::size_t>(integerDigits);
-        text = d.digits.substr(0, split) + std::string(separator) + d.digits.substr(split);
+        text.append(d.digits, 0, split).append(separator).append(d.digits, split);
     }
     return text;
 }
 
 std::string exponentText(const Decimal& d, std::string_view separator) {
-    std::string text = d.digits.substr(0, 1);
+    std::string text(d.digits, 0, 1);
     if (d.digits.size() > 1) {
-        text += std::string(separator) + d.digits.substr(1);
+        text.append(separator).append(d.digits, 1);
     }
     const int magnitude = std::abs(d.exponent);
-    text += d.exponent < 0 ? "E-" : "E+";
-    text += (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
+    text.append(d.exponent < 0 ? "E-" : "E+");
+    if (magnitude < 10) {
+        text.append("0");
+    }
+    text.append(std::to_string(magnitude));
+    return text;
+}
+
+}  // namespace
+
+namespace {
+
+// Whole hundredths, the report's figures after the display cut: when value
+// is the double nearest to n / 100 (at most 15 digits), that decimal is its
+// 15-digit rounding, written straight from the integer.
+std::optional<std::string> hundredthsText(double value, std::string_view separator) {
+    if (!(std::fabs(value) < 1e12)) {
+        return std::nullopt;
+    }
+    const long long n = std::llround(value * 100);
+    if (static_cast<double>(n) / 100 != value) {
+        return std::nullopt;
+    }
+    const long long whole = n / 100;
+    const long long cents = std::llabs(n % 100);
+    std::string text = n < 0 && whole == 0 ? "-0" : std::to_string(whole);
+    if (cents != 0) {
+        text.append(separator);
+        text.push_back(static_cast<char>('0' + cents / 10));
+        if (cents % 10 != 0) {
+            text.push_back(static_cast<char>('0' + cents % 10));
+        }
+    }
     return text;
 }
 
 }  // namespace
 
 std::string numberText(double value, std::string_view decimalSeparator) {
+    if (const auto quick = hundredthsText(value, decimalSeparator)) {
+        return *quick;
+    }
     if (value == 0) {
         return "0";  // no sign on a negative zero
     }
@@ -80,7 +133,7 @@ std::string numberText(double value, std::string_view decimalSeparator) {
     const Decimal decimal = toDecimal(value);
     const bool useExponent = decimal.exponent < -4 || decimal.exponent >= significantDigits;
     const std::string body = useExponent ? exponentText(decimal, decimalSeparator) : fixedText(decimal, decimalSeparator);
-    return decimal.negative ? "-" + body : body;
+    return decimal.negative ? std::string("-").append(body) : body;
 }
 
 }  // namespace zenlith
