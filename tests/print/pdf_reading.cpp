@@ -1,0 +1,54 @@
+#include "pdf_reading.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <algorithm>
+
+namespace zenlith::test {
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList wordsOf(QString line) {
+    static const QRegularExpression splitHebrew(QStringLiteral("(?<=[\u05D0-\u05EA])\\s+(?=[\u05D0-\u05EA])"));
+    QStringList words = line.remove(splitHebrew).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    words.sort();
+    return words;
+}
+
+}  // namespace
+
+bool popplerAvailable() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+QStringList pdfLines(const QString& fileName) {
+    static const QRegularExpression directionMarks(QStringLiteral("[\u202A-\u202E]"));
+    QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
+    return text.remove(directionMarks).split(QLatin1Char('\n'));
+}
+
+bool hasLineWithWordsOf(const QStringList& lines, const QString& expected) {
+    const QStringList wanted = wordsOf(expected);
+    return std::any_of(lines.begin(), lines.end(), [&wanted](const QString& line) { return wordsOf(line) == wanted; });
+}
+
+int pdfPageCount(const QString& fileName) {
+    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
+    return pages.match(run(QStringLiteral("pdfinfo"), {fileName})).captured(1).toInt();
+}
+
+int pdfImageCount(const QString& fileName) {
+    // The listing has two header lines, then one line per image.
+    const QString listing = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), fileName});
+    return static_cast<int>(listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) - 2;
+}
+
+}  // namespace zenlith::test

@@ -1,0 +1,27 @@
+#pragma once
+// Reads a PDF back with poppler's command-line tools, independently of the Qt
+// code that wrote it.
+#include <QString>
+#include <QStringList>
+
+namespace zenlith::test {
+
+// False when poppler-utils is not installed.
+bool popplerAvailable();
+
+// The text, one entry per printed line; the direction marks pdftotext adds
+// are removed.
+QStringList pdfLines(const QString& fileName);
+
+// pdftotext gives right-to-left lines in visual order and may split a Hebrew
+// word where glyphs are kerned apart, so a printed line is recognised by its
+// words regardless of their order: true when some line of the PDF holds
+// exactly the words of the expected line. The exact order of the pieces is
+// checked on the recorded document, before painting.
+bool hasLineWithWordsOf(const QStringList& lines, const QString& expected);
+
+int pdfPageCount(const QString& fileName);
+
+int pdfImageCount(const QString& fileName);
+
+}  // namespace zenlith::test

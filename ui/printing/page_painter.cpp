@@ -1,0 +1,67 @@
+#include "page_painter.h"
+
+#include <QPainter>
+#include <QTextOption>
+
+namespace zenlith {
+
+namespace {
+
+class PagePainter {
+public:
+    explicit PagePainter(QPrinter& printer) : printer_(printer) {}
+
+    bool begin() { return painter_.begin(&printer_); }
+
+    bool end() { return painter_.end() && pagesOk_ && printer_.printerState() != QPrinter::Error; }
+
+    void operator()(const PrintedLine& line) {
+        QFont font = painter_.font();
+        font.setPointSize(line.fontSize);
+        painter_.setFont(font);
+        const int height = painter_.fontMetrics().lineSpacing();
+        if (top_ + height > printer_.height()) {
+            newPage();
+        }
+        QTextOption option(line.rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        option.setTextDirection(line.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        option.setWrapMode(QTextOption::NoWrap);
+        painter_.drawText(QRectF(0, top_, printer_.width(), height), line.text, option);
+        top_ += height;
+    }
+
+    void operator()(const QImage& image) {
+        if (top_ > 0) {
+            newPage();
+        }
+        const QSize size = image.size().scaled(printer_.width(), printer_.height(), Qt::KeepAspectRatio);
+        painter_.drawImage(QRect(QPoint((printer_.width() - size.width()) / 2, 0), size), image);
+        top_ = printer_.height();  // whatever follows starts a page of its own
+    }
+
+private:
+    void newPage() {
+        pagesOk_ = printer_.newPage() && pagesOk_;
+        top_ = 0;
+    }
+
+    QPrinter& printer_;
+    QPainter painter_;
+    int top_ = 0;
+    bool pagesOk_ = true;
+};
+
+}  // namespace
+
+bool paintDocument(QPrinter& printer, const PrintDocument& document) {
+    PagePainter pages(printer);
+    if (!pages.begin()) {
+        return false;
+    }
+    for (const PrintItem& item : document.items) {
+        std::visit(pages, item);
+    }
+    return pages.end();
+}
+
+}  // namespace zenlith

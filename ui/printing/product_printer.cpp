@@ -1,0 +1,13 @@
+#include "product_printer.h"
+
+#include "pdf_fallback_printer.h"
+#include "system_printer.h"
+
+namespace zenlith {
+
+std::unique_ptr<Printer> makeProductPrinter() {
+    return std::make_unique<PdfFallbackPrinter>(std::make_unique<SystemPrinter>(),
+                                                std::make_unique<ModalPrintFailureDialogs>());
+}
+
+}  // namespace zenlith
