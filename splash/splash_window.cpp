@@ -1,0 +1,109 @@
+#include "splash_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QScreen>
+#include <QThread>
+#include <QWindow>
+#include <array>
+
+#include "legacy_fonts.h"
+#include "palette_colour.h"
+#include "picture.h"
+#include "placed_widget.h"
+#include "splash_texts.h"
+#include "text_label.h"
+
+namespace zenlith {
+
+namespace {
+
+enum class Panel { main, notice };
+
+struct SplashLabel {
+    TwipsBox box;
+    Panel panel;
+    std::string_view text;
+    bool darkRed;  // 128, 0, 0; black otherwise
+    Qt::AlignmentFlag alignment;
+    const char* family;
+    double points;
+    bool bold;
+};
+
+constexpr TwipsBox windowBox{"frmSplash", 0, 0, 6630, 3465};
+constexpr TwipsBox mainPanelBox{"fraMainFrame", 0, -120, 6660, 3615};
+constexpr TwipsBox noticePanelBox{"Frame1", 120, 2400, 6375, 1000};
+constexpr TwipsBox logoBox{"picLogo", 4290, 240, 2200, 1930};
+
+const std::array<SplashLabel, 7> splashLabels{{
+    {{"lblProductName", 690, 240, 2895, 435}, Panel::main, splash_texts::productName, true, Qt::AlignHCenter,
+     msSansSerif, 18, true},
+    {{"Label3", 1560, 720, 885, 360}, Panel::main, splash_texts::producedBy, true, Qt::AlignHCenter, msSansSerif,
+     13.5, false},
+    {{"lblCompanyProduct", 120, 1080, 3945, 450}, Panel::main, splash_texts::supplier, true, Qt::AlignRight,
+     msSansSerif, 24, true},
+    {{"Label2", 1320, 1560, 1575, 360}, Panel::main, splash_texts::address, true, Qt::AlignLeft, msSansSerif, 13.5,
+     false},
+    {{"Label4", 240, 2280, 3795, 300}, Panel::main, splash_texts::tagline, true, Qt::AlignLeft, msSansSerif, 12,
+     false},
+    {{"lblCopyright", 4440, 0, 1815, 375}, Panel::notice, splash_texts::rights, false, Qt::AlignRight, msSansSerif,
+     8.25, false},
+    {{"Label1", 120, 360, 3855, 615}, Panel::notice, splash_texts::warning, false, Qt::AlignRight, msSerif, 8.25,
+     false},
+}};
+
+QWidget* whitePanel(QWidget* window, const TwipsBox& box) {
+    auto* panel = placeWidget<QWidget>(window, box);
+    setBackground(panel, Qt::white);
+    return panel;
+}
+
+void placeSplashLabel(QWidget* container, const SplashLabel& spec) {
+    const QColor colour = spec.darkRed ? QColor(128, 0, 0) : QColor(Qt::black);
+    QLabel* label =
+        placeLabel(container, spec.box, spec.text, {colour, spec.alignment, legacyFont(spec.family, spec.points, spec.bold)});
+    // Hebrew sentences read right to left, punctuation included.
+    if (spec.alignment == Qt::AlignRight) label->setLayoutDirection(Qt::RightToLeft);
+}
+
+void centreOnScreen(QWidget& window) {
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    window.move(screen.center() - window.rect().center());
+}
+
+// Painting happens when the window system exposes the window; wait for that
+// (briefly) so the pause shows a finished picture.
+void paintNow(QWidget& window) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    }
+    window.repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace
+
+SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setObjectName(qtText(windowBox.name));
+    setFixedSize(pixelRect(windowBox).size());
+    QWidget* mainPanel = whitePanel(this, mainPanelBox);
+    placePicture(mainPanel, logoBox, "splash_logo");
+    QWidget* noticePanel = whitePanel(this, noticePanelBox);  // made last, so drawn in front
+    for (const SplashLabel& spec : splashLabels) {
+        placeSplashLabel(spec.panel == Panel::main ? mainPanel : noticePanel, spec);
+    }
+}
+
+void showSplashFor(std::chrono::milliseconds pause) {
+    SplashWindow splash;
+    centreOnScreen(splash);
+    splash.show();
+    paintNow(splash);
+    QThread::msleep(static_cast<unsigned long>(pause.count()));
+}
+
+}  // namespace zenlith

@@ -1,0 +1,71 @@
+// Thousands of random keystrokes, picks and button presses: the program keeps
+// running, and every field ends empty or holding a value its handler takes.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+#include <random>
+
+#include "field_cells.h"
+#include "field_combo.h"
+#include "reading_rule.h"
+#include "window_fixture.h"
+
+namespace {
+
+// The fields' ranges, restated here: the value is whole (when it must be) and
+// inside the field's range; an empty text is always acceptable here.
+bool holdsAcceptableValue(const QString& text, double low, double high, bool mustBeWhole) {
+    if (text.isEmpty()) return true;
+    const auto value = zenlith::toSingleCell(zenlith::readNumber(text.toStdString()));
+    if (!value) return false;
+    if (mustBeWhole && *value != std::floor(*value)) return false;
+    return *value >= low && *value <= high;
+}
+
+class RandomUser {
+public:
+    explicit RandomUser(unsigned seed) : random_(seed) {}
+
+    int below(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random_); }
+
+    QString text() {
+        static const QString alphabet = QStringLiteral("0123456789012345678901234567890-+.eEdD&HhOo xa");
+        QString typed;
+        for (int length = below(7); length > 0; --length) typed += alphabet[below(static_cast<int>(alphabet.size()))];
+        return typed;
+    }
+
+private:
+    std::mt19937 random_;
+};
+
+}  // namespace
+
+TEST_F(WindowTest, RandomTypingPickingAndComputingKeepsEveryFieldAcceptable) {
+    startAt("05/03/2024", "7:04:09");
+    RandomUser user(20240305);
+    const std::array<QWidget*, 5> fields{year(), month(), day(), hour(), minute()};
+    const std::array<zenlith::FieldCombo*, 4> lists{month(), day(), hour(), minute()};
+    for (int step = 0; step < 3000; ++step) {
+        const int action = user.below(10);
+        if (action < 6) {
+            QWidget* field = fields[static_cast<std::size_t>(user.below(5))];
+            if (field->isEnabled()) type(field, user.text());
+        } else if (action < 8) {
+            zenlith::FieldCombo* list = lists[static_cast<std::size_t>(user.below(4))];
+            if (list->isEnabled()) pickEntry(list, user.below(list->count()));
+        } else if (action < 9) {
+            window->findChild<QCheckBox*>(QStringLiteral("Check4"))->toggle();
+        } else {
+            pressCompute();
+        }
+        ASSERT_TRUE(holdsAcceptableValue(year()->text(), -9998, 9998, true)) << step;
+        ASSERT_TRUE(holdsAcceptableValue(month()->currentText(), 1, 12, true)) << step;
+        ASSERT_TRUE(holdsAcceptableValue(day()->currentText(), 1, 31, true)) << step;
+        ASSERT_TRUE(holdsAcceptableValue(hour()->currentText(), 0, 24, true)) << step;
+        ASSERT_TRUE(holdsAcceptableValue(minute()->currentText(), 0, 59, false) ||
+                    zenlith::readNumber(minute()->currentText().toStdString()) == 0)
+            << step;
+    }
+    EXPECT_TRUE(window->isVisible());
+}

@@ -1,0 +1,102 @@
+// Start-up: the fields from the clock, the lists, and the window as designed.
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <array>
+
+#include "field_combo.h"
+#include "legacy_fonts.h"
+#include "messages.h"
+#include "window_fixture.h"
+
+namespace {
+
+const std::array<const char*, 9> markerNames{"sun",    "mercury", "venus",  "mars", "jupiter",
+                                             "saturn", "uranus",  "neptun", "moon1"};
+
+}  // namespace
+
+TEST_F(WindowTest, FieldsTakeTheClockWithLeadingZerosAndTheFourDigitYear) {
+    startAt("05/03/2024", "7:04:09");
+    EXPECT_EQ(year()->text(), "2024");
+    EXPECT_EQ(month()->currentText(), "03");
+    EXPECT_EQ(day()->currentText(), "05");
+    EXPECT_EQ(hour()->currentText(), "7");
+    EXPECT_EQ(minute()->currentText(), "04");
+    for (QWidget* field : {static_cast<QWidget*>(year()), static_cast<QWidget*>(month()),
+                           static_cast<QWidget*>(day()), static_cast<QWidget*>(hour()),
+                           static_cast<QWidget*>(minute())}) {
+        EXPECT_TRUE(field->isEnabled()) << field->objectName().toStdString();
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(WindowTest, ListsAreFilledWithoutSelectingAnEntry) {
+    startAt("05/03/2024", "17:45:30");
+    EXPECT_EQ(hour()->currentText(), "17");
+    EXPECT_EQ(minute()->currentText(), "45");
+    const std::array<std::pair<QComboBox*, int>, 4> lists{
+        {{month(), 12}, {day(), 31}, {hour(), 25}, {minute(), 60}}};
+    for (const auto& [list, entries] : lists) {
+        EXPECT_EQ(list->count(), entries) << list->objectName().toStdString();
+        EXPECT_EQ(list->currentIndex(), -1) << list->objectName().toStdString();
+    }
+    EXPECT_EQ(month()->itemText(0), "1");
+    EXPECT_EQ(day()->itemText(4), "5");
+    EXPECT_EQ(hour()->itemText(24), "24");
+    EXPECT_EQ(minute()->itemText(0), "00");
+    EXPECT_EQ(minute()->itemText(59), "59");
+}
+
+TEST_F(WindowTest, ClockYearOutsideThisCenturyKeepsItsOwnDigits) {
+    startAt("31/12/1999", "00:00:00");
+    EXPECT_EQ(year()->text(), "1999");
+    EXPECT_EQ(hour()->currentText(), "00");
+    EXPECT_EQ(minute()->currentText(), "00");
+    EXPECT_TRUE(minute()->isEnabled());  // the hour text is not empty
+}
+
+TEST_F(WindowTest, ClockTextsOfAnotherShapeAreJudgedLikeTypedTexts) {
+    startAt("Mar 5 2024", "7:04:09");  // day "Ma", month " 5", year "2024"
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], (ShownMessage{std::string(zenlith::messages::dayPrompt),
+                                               std::string(zenlith::messages::wrongValueTitle)}));
+    EXPECT_EQ(day()->currentText(), "");
+    EXPECT_EQ(month()->currentText(), " 5");
+    EXPECT_TRUE(minute()->isEnabled());  // the hour's own handler enabled it
+}
+
+TEST_F(WindowTest, NothingIsComputedOrShownBeforeTheButton) {
+    startAt("05/03/2024", "7:04:09");
+    EXPECT_EQ(window->objectName(), "zenlith");
+    EXPECT_EQ(window->windowTitle(), "Zenlith");
+    EXPECT_EQ(window->size(), QSize(769, 531));  // 11535 by 7965 twips at 15 a pixel
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_TRUE(report()->toPlainText().isEmpty());
+    EXPECT_TRUE(calendarLine()->text().isEmpty());
+    EXPECT_FALSE(window->findChild<QCheckBox*>(QStringLiteral("Check4"))->isChecked());
+    for (const char* name : markerNames) EXPECT_FALSE(label(name)->isVisible()) << name;
+    EXPECT_FALSE(label("moon")->isVisible());
+    EXPECT_TRUE(label("plot")->pixmap().isNull());
+}
+
+TEST_F(WindowTest, KeyboardOrderFollowsTheDesign) {
+    startAt("05/03/2024", "7:04:09");
+    const std::array<const char*, 11> order{"plot",   "Text6", "Check4",   "Combo2",   "Combo1",  "Combo4",
+                                            "Text1",  "Combo3", "Command1", "Command7", "Command2"};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget* previous = window->findChild<QWidget*>(QString::fromLatin1(order[i - 1]));
+        ASSERT_NE(previous, nullptr) << order[i - 1];
+        EXPECT_EQ(previous->nextInFocusChain()->objectName(), QString::fromLatin1(order[i])) << order[i - 1];
+    }
+}
+
+TEST(LegacyFonts, HebrewTextsHaveGlyphsInBothMappedFonts) {
+    const QString hebrew = QStringLiteral("אבגדהוזחטיכךלמםנןסעפףצץקרשת");
+    for (const char* family : {zenlith::msSerif, zenlith::msSansSerif}) {
+        const QFontMetrics metrics(zenlith::legacyFont(family, 8.25));
+        for (const QChar letter : hebrew) EXPECT_TRUE(metrics.inFont(letter)) << family;
+    }
+}

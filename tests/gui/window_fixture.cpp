@@ -1,0 +1,94 @@
+#include "window_fixture.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <chrono>
+
+#include "field_combo.h"
+
+namespace {
+
+QLineEdit* editorOf(QWidget* field) {
+    if (auto* combo = qobject_cast<QComboBox*>(field)) return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(field);
+}
+
+}  // namespace
+
+void WindowTest::startAt(const std::string& dateText, const std::string& timeText) {
+    window = std::make_unique<zenlith::MainWindow>(messages);
+    window->startUp(FixedClock(dateText, timeText), std::chrono::milliseconds(0));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+}
+
+QLineEdit* WindowTest::year() const {
+    return window->findChild<QLineEdit*>(QStringLiteral("Text1"));
+}
+zenlith::FieldCombo* WindowTest::month() const {
+    return window->findChild<zenlith::FieldCombo*>(QStringLiteral("Combo1"));
+}
+zenlith::FieldCombo* WindowTest::day() const {
+    return window->findChild<zenlith::FieldCombo*>(QStringLiteral("Combo2"));
+}
+zenlith::FieldCombo* WindowTest::hour() const {
+    return window->findChild<zenlith::FieldCombo*>(QStringLiteral("Combo3"));
+}
+zenlith::FieldCombo* WindowTest::minute() const {
+    return window->findChild<zenlith::FieldCombo*>(QStringLiteral("Combo4"));
+}
+QLineEdit* WindowTest::calendarLine() const {
+    return window->findChild<QLineEdit*>(QStringLiteral("Text6"));
+}
+QPlainTextEdit* WindowTest::report() const {
+    return window->findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+}
+QWidget* WindowTest::chart() const {
+    return window->findChild<QWidget*>(QStringLiteral("Frame5"));
+}
+QLabel* WindowTest::label(const char* name) const {
+    return window->findChild<QLabel*>(QString::fromLatin1(name));
+}
+
+QString WindowTest::textOf(const QWidget* field) {
+    return editorOf(const_cast<QWidget*>(field))->text();
+}
+
+void WindowTest::type(QWidget* field, const QString& text) {
+    field->setFocus();
+    editorOf(field)->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(field, Qt::Key_Backspace);
+        return;
+    }
+    QTest::keyClicks(field, text);
+}
+
+void WindowTest::erase(QWidget* field) {
+    type(field, QString());
+}
+
+void WindowTest::pickEntry(QComboBox* combo, int index) {
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    list->setCurrentIndex(combo->model()->index(index, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+}
+
+void WindowTest::pressCompute() {
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+}
+
+void WindowTest::enterInstant(const zenlith::FieldTexts& fields) {
+    type(month(), QString::fromStdString(fields.month));
+    type(day(), QString::fromStdString(fields.day));
+    type(hour(), QString::fromStdString(fields.hour));
+    type(minute(), QString::fromStdString(fields.minute));
+    type(year(), QString::fromStdString(fields.year));
+    window->findChild<QCheckBox*>(QStringLiteral("Check4"))->setChecked(fields.summerTime);
+}

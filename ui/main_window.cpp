@@ -1,0 +1,211 @@
+#include "main_window.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <array>
+
+#include "clock.h"
+#include "clock_positions.h"
+#include "field_combo.h"
+#include "legacy_fonts.h"
+#include "legend.h"
+#include "message_box.h"
+#include "moon_shading.h"
+#include "palette_colour.h"
+#include "picture.h"
+#include "placed_widget.h"
+#include "qt_text.h"
+#include "sky_chart.h"
+#include "splash_window.h"
+#include "text_label.h"
+#include "window_layout.h"
+#include "window_texts.h"
+
+namespace zenlith {
+
+namespace {
+
+using window_layout::boxOf;
+
+struct Prompt {
+    std::string_view label;
+    std::string_view text;
+};
+
+constexpr std::array prompts{
+    Prompt{"Label5", window_texts::hourPrompt}, Prompt{"Label8", window_texts::minutePrompt},
+    Prompt{"Label2", window_texts::yearPrompt}, Prompt{"Label3", window_texts::monthPrompt},
+    Prompt{"Label4", window_texts::dayPrompt},
+};
+
+const QColor fieldTextColour(0, 0, 128);
+
+template <class Field>
+Field* placeField(QWidget* panel, std::string_view name) {
+    auto* field = placeWidget<Field>(panel, boxOf(name));
+    setPaletteColour(field, QPalette::Text, fieldTextColour);
+    return field;
+}
+
+QPushButton* placeButton(QWidget* panel, std::string_view name, std::string_view text, const QColor& face) {
+    auto* button = placeWidget<QPushButton>(panel, boxOf(name));
+    button->setText(qtText(text));
+    setPaletteColour(button, QPalette::Button, face);
+    return button;
+}
+
+// Entries first..last, written with at least `digits` digits.
+QStringList numberEntries(int first, int last, int digits) {
+    QStringList entries;
+    for (int number = first; number <= last; ++number) entries << QStringLiteral("%1").arg(number, digits, 10, QLatin1Char('0'));
+    return entries;
+}
+
+void readRightToLeft(QPlainTextEdit* box) {
+    QTextOption option = box->document()->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight);
+    box->document()->setDefaultTextOption(option);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MessageBox& messages) : messages_(messages) {
+    setObjectName(qtText(window_layout::window.name));
+    setWindowTitle(qtText(window_texts::caption));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setFont(legacyFont(msSansSerif, 8.25));
+    setFixedSize(pixelRect(window_layout::window).size());
+    buildInputPanel();
+    buildReport();
+    chart_ = placeWidget<SkyChart>(this, boxOf("Frame5"));
+    handlers_ = new FieldHandlers(fields_, messages_, this);
+    connect(compute_, &QPushButton::clicked, this, &MainWindow::computeSky);
+    setTabOrder();
+}
+
+void MainWindow::buildInputPanel() {
+    auto* panel = placeWidget<QGroupBox>(this, boxOf("Form1"));
+    panel->setTitle(qtText(window_texts::supplierLine));
+    panel->setStyleSheet(QStringLiteral("QGroupBox#Form1::title { color: rgb(0, 0, 192); }"));
+    buildLegend(panel);
+    plot_ = placeWidget<QLabel>(panel, boxOf("plot"));
+    plot_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    plot_->setFocusPolicy(Qt::StrongFocus);
+    setBackground(plot_, Qt::black);
+    moonPhoto_ = placePicture(plot_, boxOf("moon"), "moon_photo");
+    moonPhoto_->hide();
+    buildButtons(panel);
+    buildFields(panel);
+}
+
+void MainWindow::buildButtons(QWidget* panel) {
+    compute_ = placeButton(panel, "Command1", window_texts::computeButton, QColor(192, 192, 192));
+    printWindow_ = placeButton(panel, "Command7", window_texts::printWindowButton, QColor(128, 128, 128));
+    printParameters_ = placeButton(panel, "Command2", window_texts::printParametersButton, QColor(128, 128, 128));
+}
+
+void MainWindow::buildFields(QWidget* panel) {
+    fields_ = {placeField<QLineEdit>(panel, "Text1"), placeField<FieldCombo>(panel, "Combo1"),
+               placeField<FieldCombo>(panel, "Combo2"), placeField<FieldCombo>(panel, "Combo3"),
+               placeField<FieldCombo>(panel, "Combo4")};
+    fields_.day->setEnabled(false);
+    fields_.hour->setEnabled(false);
+    fields_.minute->setEnabled(false);
+    for (const Prompt& prompt : prompts) {
+        placeLabel(panel, boxOf(prompt.label), prompt.text, {panel->palette().color(QPalette::WindowText), Qt::AlignLeft, font()});
+    }
+    summerTime_ = placeWidget<QCheckBox>(panel, boxOf("Check4"));
+    summerTime_->setText(qtText(window_texts::summerTime));
+    calendarLine_ = placeWidget<QLineEdit>(panel, boxOf("Text6"));
+    calendarLine_->setFont(legacyFont(msSansSerif, 9.75));
+    calendarLine_->setLayoutDirection(Qt::RightToLeft);
+    setPaletteColour(calendarLine_, QPalette::Base, Qt::white);
+    setPaletteColour(calendarLine_, QPalette::Text, Qt::red);
+}
+
+// Read-only but selectable, so the report can be copied.
+void MainWindow::buildReport() {
+    report_ = placeWidget<QPlainTextEdit>(this, boxOf("Text2"));
+    report_->setReadOnly(true);
+    report_->setFocusPolicy(Qt::ClickFocus);
+    report_->setFont(legacyFont(msSerif, 8.25));
+    setPaletteColour(report_, QPalette::Base, QColor(192, 192, 192));
+    setPaletteColour(report_, QPalette::Text, Qt::white);
+    readRightToLeft(report_);
+}
+
+void MainWindow::setTabOrder() {
+    const std::array<QWidget*, 11> order{plot_,          calendarLine_, summerTime_,  fields_.day,
+                                         fields_.month,  fields_.minute, fields_.year, fields_.hour,
+                                         compute_,       printWindow_,   printParameters_};
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPause) {
+    showSplashFor(splashPause);
+    fillFieldsFromClock(clock);
+    fillLists();
+}
+
+// The clock is read anew for every field, as each assignment may run a while.
+void MainWindow::fillFieldsFromClock(const Clock& clock) {
+    using namespace clock_positions;
+    fields_.year->setText(qtText(yearOf(clock.dateText())));
+    fields_.month->setEditText(qtText(monthOf(clock.dateText())));
+    fields_.day->setEditText(qtText(dayOf(clock.dateText())));
+    fields_.hour->setEditText(qtText(hourOf(clock.timeText())));
+    fields_.minute->setEditText(qtText(minuteOf(clock.timeText())));
+}
+
+void MainWindow::fillLists() {
+    fields_.month->addEntries(numberEntries(1, 12, 1));
+    fields_.day->addEntries(numberEntries(1, 31, 1));
+    fields_.hour->addEntries(numberEntries(0, 24, 1));
+    fields_.minute->addEntries(numberEntries(0, 59, 2));
+}
+
+FieldTexts MainWindow::fieldTexts() const {
+    return {fields_.year->text().toStdString(),  fields_.month->currentText().toStdString(),
+            fields_.day->currentText().toStdString(), fields_.hour->currentText().toStdString(),
+            fields_.minute->currentText().toStdString(), summerTime_->isChecked()};
+}
+
+void MainWindow::computeSky() {
+    const ComputeOutcome outcome = runComputeAction(engine_, fieldTexts(), QLocale::system().decimalPoint().toStdString());
+    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+        messages_.show(refusal->prompt, refusal->title);
+        return;
+    }
+    showSky(std::get<ComputedSky>(outcome));
+}
+
+// The Moon's picture is fresh for every computation; the phase, when there is
+// one to draw, goes on both Moon pictures.
+void MainWindow::showSky(const ComputedSky& sky) {
+    chart_->showSkyColour(sky.sky);
+    plot_->setPixmap(moonPhoto_->pixmap());
+    for (const MarkerPlacement& marker : sky.markers) chart_->placeMarker(marker);
+    if (sky.moonPhase) drawMoonPhase(*sky.moonPhase);
+    calendarLine_->setText(qtText(sky.text6));
+    showReport(sky.report);
+}
+
+void MainWindow::drawMoonPhase(const MoonPhaseDrawing& phase) {
+    plot_->setPixmap(shadedCopy(moonPhoto_->pixmap(), phase));
+    chart_->shadeMoonMarker(phase);
+}
+
+void MainWindow::showReport(const std::string& report) {
+    report_->setPlainText(qtText(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setPaletteColour(report_, QPalette::Base, Qt::black);
+}
+
+}  // namespace zenlith

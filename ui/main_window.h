@@ -1,0 +1,62 @@
+#pragma once
+// zenlith, the main window: the input panel, the report and the sky chart.
+// It owns the engine for its whole life, so the engine's cells live from one
+// computation to the next.
+#include <QWidget>
+#include <chrono>
+
+#include "compute_action.h"
+#include "engine.h"
+#include "field_handlers.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zenlith {
+
+class Clock;
+class FieldCombo;
+class MessageBox;
+class SkyChart;
+
+class MainWindow : public QWidget {
+public:
+    explicit MainWindow(MessageBox& messages);
+
+    // The window's Load: the splash for the pause, then the fields from the
+    // clock (each raising its Change), then the lists.
+    void startUp(const Clock& clock, std::chrono::milliseconds splashPause);
+
+private:
+    void buildInputPanel();
+    void buildFields(QWidget* panel);
+    void buildButtons(QWidget* panel);
+    void buildReport();
+    void setTabOrder();
+    void fillFieldsFromClock(const Clock& clock);
+    void fillLists();
+    FieldTexts fieldTexts() const;
+    void computeSky();
+    void showSky(const ComputedSky& sky);
+    void drawMoonPhase(const MoonPhaseDrawing& phase);
+    void showReport(const std::string& report);
+
+    MessageBox& messages_;
+    Engine engine_;
+    InputFields fields_{};
+    QCheckBox* summerTime_ = nullptr;
+    QPushButton* compute_ = nullptr;
+    QPushButton* printWindow_ = nullptr;
+    QPushButton* printParameters_ = nullptr;
+    QLabel* plot_ = nullptr;
+    QLabel* moonPhoto_ = nullptr;
+    QLineEdit* calendarLine_ = nullptr;  // Text6
+    QPlainTextEdit* report_ = nullptr;   // Text2
+    SkyChart* chart_ = nullptr;
+    FieldHandlers* handlers_ = nullptr;
+};
+
+}  // namespace zenlith

@@ -1,0 +1,23 @@
+#pragma once
+// The main window's fixed Hebrew texts, in logical order, blanks and colons
+// as designed.
+#include <string_view>
+
+namespace zenlith::window_texts {
+
+inline constexpr std::string_view caption = "Zenlith";
+inline constexpr std::string_view supplierLine = "Zenlith - מחשבון השמיים";  // Form1's caption
+inline constexpr std::string_view legendCaption = "מיקרא";
+
+inline constexpr std::string_view computeButton = "הצג מיקום הכוכבים";
+inline constexpr std::string_view printWindowButton = "הדפסת מסך";
+inline constexpr std::string_view printParametersButton = "הדפסת פרמטרים";
+inline constexpr std::string_view summerTime = "שעון קיץ";
+
+inline constexpr std::string_view hourPrompt = ": הכנס שעה";
+inline constexpr std::string_view minutePrompt = ": הכנס דקות";
+inline constexpr std::string_view yearPrompt = ": הכנס שנה";
+inline constexpr std::string_view monthPrompt = ": הכנס חודש ";
+inline constexpr std::string_view dayPrompt = ": הכנס יום ";
+
+}  // namespace zenlith::window_texts
