@@ -50,6 +50,22 @@ TEST_F(PdfPrinterTest, StartsANewPageWhenTheLinesNoLongerFit) {
     EXPECT_TRUE(test::hasLineWithWordsOf(lines, QStringLiteral("line 199")));
 }
 
+TEST_F(PdfPrinterTest, WrapsALineWiderThanThePageInsteadOfCuttingIt) {
+    QString wide = QStringLiteral("כוכב חמה ");
+    for (int i = 0; i < 14; ++i) {
+        wide += QStringLiteral(" , Value%1 = %2°").arg(i).arg(i * 1.25);
+    }
+    wide += QStringLiteral(" : Mercury");
+    PdfPrinter printer(file());
+    printer.setRightToLeft(true);
+    printer.setFontSize(7);
+    printer.printLine(wide);
+    ASSERT_EQ(printer.endDocument(), PrintStatus::printed);
+    const QStringList lines = test::pdfLines(file());
+    EXPECT_TRUE(test::hasLineWithWordsOf(lines, wide)) << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(test::hasLineWithWordsOf(lines.mid(0, 1), wide));
+}
+
 TEST_F(PdfPrinterTest, PutsAnImageOnAPageOfItsOwn) {
     PdfPrinter printer(file());
     printer.printLine(QStringLiteral("before"));

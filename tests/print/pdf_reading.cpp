@@ -3,7 +3,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <algorithm>
 
 namespace zenlith::test {
 
@@ -36,8 +35,16 @@ QStringList pdfLines(const QString& fileName) {
 }
 
 bool hasLineWithWordsOf(const QStringList& lines, const QString& expected) {
+    constexpr qsizetype mostWrappedLines = 3;
     const QStringList wanted = wordsOf(expected);
-    return std::any_of(lines.begin(), lines.end(), [&wanted](const QString& line) { return wordsOf(line) == wanted; });
+    for (qsizetype first = 0; first < lines.size(); ++first) {
+        for (qsizetype count = 1; count <= mostWrappedLines && first + count <= lines.size(); ++count) {
+            if (wordsOf(lines.mid(first, count).join(QLatin1Char(' '))) == wanted) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 int pdfPageCount(const QString& fileName) {

@@ -15,9 +15,10 @@ QStringList pdfLines(const QString& fileName);
 
 // pdftotext gives right-to-left lines in visual order and may split a Hebrew
 // word where glyphs are kerned apart, so a printed line is recognised by its
-// words regardless of their order: true when some line of the PDF holds
-// exactly the words of the expected line. The exact order of the pieces is
-// checked on the recorded document, before painting.
+// words regardless of their order: true when some line of the PDF, or a few
+// consecutive ones for a line wrapped at the page width, hold exactly the
+// words of the expected line. The exact order of the pieces is checked on the
+// recorded document, before painting.
 bool hasLineWithWordsOf(const QStringList& lines, const QString& expected);
 
 int pdfPageCount(const QString& fileName);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QTextOption>
+#include <algorithm>
 
 namespace zenlith {
 
@@ -19,14 +20,18 @@ public:
         QFont font = painter_.font();
         font.setPointSize(line.fontSize);
         painter_.setFont(font);
-        const int height = painter_.fontMetrics().lineSpacing();
+        // A report line is wider than a portrait page at this size; it wraps
+        // rather than losing its ends past the margin.
+        QTextOption option(line.rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        option.setTextDirection(line.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        const qreal width = printer_.width();
+        const qreal height = std::max<qreal>(painter_.fontMetrics().lineSpacing(),
+                                             painter_.boundingRect(QRectF(0, 0, width, printer_.height()), line.text, option).height());
         if (top_ + height > printer_.height()) {
             newPage();
         }
-        QTextOption option(line.rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
-        option.setTextDirection(line.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        option.setWrapMode(QTextOption::NoWrap);
-        painter_.drawText(QRectF(0, top_, printer_.width(), height), line.text, option);
+        painter_.drawText(QRectF(0, top_, width, height), line.text, option);
         top_ += height;
     }
 
@@ -47,7 +52,7 @@ private:
 
     QPrinter& printer_;
     QPainter painter_;
-    int top_ = 0;
+    qreal top_ = 0;
     bool pagesOk_ = true;
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 // Paints a finished document onto a printer page by page: lines from the top
-// down at their own font size and direction, a new page when the next line no
-// longer fits, every image alone on a page and scaled to fit it.
+// down at their own font size and direction, wrapped at the page width, a new
+// page when the next line no longer fits, every image alone on a page and
+// scaled to fit it.
 #include <QPrinter>
 
 #include "print_document.h"
