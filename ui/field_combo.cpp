@@ -51,12 +51,9 @@ void FieldCombo::hidePopup() {
     QTimer::singleShot(0, this, [this] { picking_ = false; });
 }
 
+// Typing after a popup closed without a pick is typing again.
 void FieldCombo::keyPressEvent(QKeyEvent* event) {
-    if (!movesThroughList(event->key())) {
-        QComboBox::keyPressEvent(event);
-        return;
-    }
-    picking_ = true;
+    picking_ = movesThroughList(event->key());
     QComboBox::keyPressEvent(event);
     picking_ = false;
 }

@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -59,6 +61,13 @@ QString WindowTest::textOf(const QWidget* field) {
     return editorOf(const_cast<QWidget*>(field))->text();
 }
 
+void WindowTest::paste(QWidget* field, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    field->setFocus();
+    editorOf(field)->selectAll();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
 void WindowTest::type(QWidget* field, const QString& text) {
     field->setFocus();
     editorOf(field)->selectAll();
@@ -78,6 +87,7 @@ void WindowTest::pickEntry(QComboBox* combo, int index) {
     QAbstractItemView* list = combo->view();
     list->setCurrentIndex(combo->model()->index(index, 0));
     QTest::keyClick(list, Qt::Key_Return);
+    QCoreApplication::processEvents();  // as after any real pick
 }
 
 void WindowTest::pressCompute() {

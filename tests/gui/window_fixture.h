@@ -38,6 +38,8 @@ protected:
 
     // Replaces the field's whole text by typing `text` over it.
     void type(QWidget* field, const QString& text);
+    // Replaces the field's whole text by pasting `text` over it.
+    void paste(QWidget* field, const QString& text);
     // Selects all and deletes it with the keyboard.
     void erase(QWidget* field);
     // Picks the list entry through the open drop-down list.
