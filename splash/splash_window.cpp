@@ -30,6 +30,7 @@ struct SplashLabel {
     const char* family;
     double points;
     bool bold;
+    bool wraps;
 };
 
 constexpr TwipsBox windowBox{"frmSplash", 0, 0, 6630, 3465};
@@ -37,21 +38,22 @@ constexpr TwipsBox mainPanelBox{"fraMainFrame", 0, -120, 6660, 3615};
 constexpr TwipsBox noticePanelBox{"Frame1", 120, 2400, 6375, 1000};
 constexpr TwipsBox logoBox{"picLogo", 4290, 240, 2200, 1930};
 
+// Columns: box, panel, text, dark red (else black), alignment, font, wraps.
 const std::array<SplashLabel, 7> splashLabels{{
     {{"lblProductName", 690, 240, 2895, 435}, Panel::main, splash_texts::productName, true, Qt::AlignHCenter,
-     msSansSerif, 18, true},
+     msSansSerif, 18, true, false},
     {{"Label3", 1560, 720, 885, 360}, Panel::main, splash_texts::producedBy, true, Qt::AlignHCenter, msSansSerif,
-     13.5, false},
+     13.5, false, false},
     {{"lblCompanyProduct", 120, 1080, 3945, 450}, Panel::main, splash_texts::supplier, true, Qt::AlignRight,
-     msSansSerif, 24, true},
+     msSansSerif, 24, true, false},
     {{"Label2", 1320, 1560, 1575, 360}, Panel::main, splash_texts::address, true, Qt::AlignLeft, msSansSerif, 13.5,
-     false},
+     false, false},
     {{"Label4", 240, 2280, 3795, 300}, Panel::main, splash_texts::tagline, true, Qt::AlignLeft, msSansSerif, 12,
-     false},
+     false, false},
     {{"lblCopyright", 4440, 0, 1815, 375}, Panel::notice, splash_texts::rights, false, Qt::AlignRight, msSansSerif,
-     8.25, false},
+     8.25, false, true},
     {{"Label1", 120, 360, 3855, 615}, Panel::notice, splash_texts::warning, false, Qt::AlignRight, msSerif, 8.25,
-     false},
+     false, true},
 }};
 
 QWidget* whitePanel(QWidget* window, const TwipsBox& box) {
@@ -62,8 +64,8 @@ QWidget* whitePanel(QWidget* window, const TwipsBox& box) {
 
 void placeSplashLabel(QWidget* container, const SplashLabel& spec) {
     const QColor colour = spec.darkRed ? QColor(128, 0, 0) : QColor(Qt::black);
-    QLabel* label =
-        placeLabel(container, spec.box, spec.text, {colour, spec.alignment, legacyFont(spec.family, spec.points, spec.bold)});
+    QLabel* label = placeLabel(container, spec.box, spec.text,
+                               {colour, spec.alignment, legacyFont(spec.family, spec.points, spec.bold), spec.wraps});
     // Hebrew sentences read right to left, punctuation included.
     if (spec.alignment == Qt::AlignRight) label->setLayoutDirection(Qt::RightToLeft);
 }

@@ -16,6 +16,10 @@ void loadHebrewTranslation(QApplication& application) {
     if (translator->load(QStringLiteral("qtbase_he"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(translator);
     }
+    // The translation turns the whole application right to left; our windows
+    // are laid out left to right, and the Hebrew texts that read right to
+    // left (report, calendar line, messages) say so themselves.
+    QApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Where start-up gets the current date and time: as the texts the fields are
 // cut from. Tests hand in any texts they like.
 #include <string>
+#include <utility>
 
 namespace zenlith {
 
@@ -16,6 +17,19 @@ class SystemClock : public Clock {
 public:
     std::string dateText() const override;
     std::string timeText() const override;
+};
+
+// Always tells the texts it was given: for tests and for pictures of fixed
+// instants.
+class FixedClock : public Clock {
+public:
+    FixedClock(std::string date, std::string time) : date_(std::move(date)), time_(std::move(time)) {}
+    std::string dateText() const override { return date_; }
+    std::string timeText() const override { return time_; }
+
+private:
+    std::string date_;
+    std::string time_;
 };
 
 }  // namespace zenlith

@@ -195,6 +195,7 @@ void MainWindow::showSky(const ComputedSky& sky) {
     for (const MarkerPlacement& marker : sky.markers) chart_->placeMarker(marker);
     if (sky.moonPhase) drawMoonPhase(*sky.moonPhase);
     calendarLine_->setText(qtText(sky.text6));
+    calendarLine_->setCursorPosition(0);  // show the line's beginning
     showReport(sky.report);
 }
 

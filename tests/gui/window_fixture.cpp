@@ -24,7 +24,7 @@ QLineEdit* editorOf(QWidget* field) {
 
 void WindowTest::startAt(const std::string& dateText, const std::string& timeText) {
     window = std::make_unique<zenlith::MainWindow>(messages);
-    window->startUp(FixedClock(dateText, timeText), std::chrono::milliseconds(0));
+    window->startUp(zenlith::FixedClock(dateText, timeText), std::chrono::milliseconds(0));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }

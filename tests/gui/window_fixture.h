@@ -8,7 +8,7 @@
 #include <string>
 
 #include "compute_action.h"
-#include "fixed_clock.h"
+#include "clock.h"
 #include "main_window.h"
 #include "recording_message_box.h"
 

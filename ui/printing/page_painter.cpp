@@ -8,6 +8,11 @@ namespace zenlith {
 
 namespace {
 
+// Latin from a font that has no Hebrew, Hebrew from a Hebrew font, so that no
+// embedded font mixes both scripts: a spooler's PostScript step may give the
+// two halves of a mixed font one name, and then the Hebrew is lost.
+const QStringList printFamilies{QStringLiteral("DejaVu Serif"), QStringLiteral("Frank Ruehl CLM")};
+
 class PagePainter {
 public:
     explicit PagePainter(QPrinter& printer) : printer_(printer) {}
@@ -17,7 +22,8 @@ public:
     bool end() { return painter_.end() && pagesOk_ && printer_.printerState() != QPrinter::Error; }
 
     void operator()(const PrintedLine& line) {
-        QFont font = painter_.font();
+        QFont font;
+        font.setFamilies(printFamilies);
         font.setPointSize(line.fontSize);
         painter_.setFont(font);
         // A report line is wider than a portrait page at this size; it wraps
