@@ -62,12 +62,12 @@ QWidget* whitePanel(QWidget* window, const TwipsBox& box) {
     return panel;
 }
 
-void placeSplashLabel(QWidget* container, const SplashLabel& spec) {
-    const QColor colour = spec.darkRed ? QColor(128, 0, 0) : QColor(Qt::black);
-    QLabel* label = placeLabel(container, spec.box, spec.text,
-                               {colour, spec.alignment, legacyFont(spec.family, spec.points, spec.bold), spec.wraps});
+void placeSplashLabel(QWidget* container, const SplashLabel& entry) {
+    const QColor colour = entry.darkRed ? QColor(128, 0, 0) : QColor(Qt::black);
+    QLabel* label = placeLabel(container, entry.box, entry.text,
+                               {colour, entry.alignment, legacyFont(entry.family, entry.points, entry.bold), entry.wraps});
     // Hebrew sentences read right to left, punctuation included.
-    if (spec.alignment == Qt::AlignRight) label->setLayoutDirection(Qt::RightToLeft);
+    if (entry.alignment == Qt::AlignRight) label->setLayoutDirection(Qt::RightToLeft);
 }
 
 void centreOnScreen(QWidget& window) {
@@ -95,8 +95,8 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
     QWidget* mainPanel = whitePanel(this, mainPanelBox);
     placePicture(mainPanel, logoBox, "splash_logo");
     QWidget* noticePanel = whitePanel(this, noticePanelBox);  // made last, so drawn in front
-    for (const SplashLabel& spec : splashLabels) {
-        placeSplashLabel(spec.panel == Panel::main ? mainPanel : noticePanel, spec);
+    for (const SplashLabel& entry : splashLabels) {
+        placeSplashLabel(entry.panel == Panel::main ? mainPanel : noticePanel, spec);
     }
 }
 
