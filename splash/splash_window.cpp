@@ -96,7 +96,7 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
     placePicture(mainPanel, logoBox, "splash_logo");
     QWidget* noticePanel = whitePanel(this, noticePanelBox);  // made last, so drawn in front
     for (const SplashLabel& entry : splashLabels) {
-        placeSplashLabel(entry.panel == Panel::main ? mainPanel : noticePanel, spec);
+        placeSplashLabel(entry.panel == Panel::main ? mainPanel : noticePanel, entry);
     }
 }
 
