@@ -1,0 +1,101 @@
+// The window: the compute button from click to every widget repainted, and a
+// whole process from its start to the main window shown (the splash pause
+// left out), with its peak memory. Run on the offscreen platform.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <chrono>
+#include <cstring>
+#include <iostream>
+#include <string_view>
+
+#include "application_setup.h"
+#include "clock.h"
+#include "main_window.h"
+#include "message_box.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr std::string_view startUpChild = "--start-up-once";
+
+class SilentMessages : public zenlith::MessageBox {
+public:
+    void show(std::string_view, std::string_view) override {}
+};
+
+// The click's handler alone (state.range(0) == 0), and with the whole window
+// repainted afterwards (1), as the user sees it.
+void ComputeButton(benchmark::State& state) {
+    SilentMessages messages;
+    zenlith::MainWindow window(messages);
+    window.startUp(zenlith::FixedClock("21/06/2024", "23:30:00"), std::chrono::milliseconds(0));
+    window.show();
+    QCoreApplication::processEvents();
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+    const bool repaint = state.range(0) != 0;
+    for (auto _ : state) {
+        button->click();
+        if (repaint) {
+            window.repaint();
+        }
+    }
+}
+BENCHMARK(ComputeButton)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Spawns this program in its start-up mode and waits for it: the time is
+// that of a whole process, from its start to its window shown.
+void ProcessStartToWindowShown(benchmark::State& state) {
+    char self[] = "/proc/self/exe";
+    std::string flag(startUpChild);
+    char* arguments[] = {self, flag.data(), nullptr};
+    long peakKilobytes = 0;
+    for (auto _ : state) {
+        pid_t child = 0;
+        if (posix_spawn(&child, self, nullptr, nullptr, arguments, environ) != 0) {
+            state.SkipWithError("cannot start the window process");
+            return;
+        }
+        int status = 0;
+        rusage usage{};
+        wait4(child, &status, 0, &usage);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the window process failed");
+            return;
+        }
+        peakKilobytes = std::max(peakKilobytes, usage.ru_maxrss);
+    }
+    state.counters["peak_resident_MB"] = static_cast<double>(peakKilobytes) / 1024;
+}
+BENCHMARK(ProcessStartToWindowShown)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What the program does before it waits for the user, minus the pause.
+int startUpOnce(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    zenlith::prepareApplication(application);
+    SilentMessages messages;
+    zenlith::MainWindow window(messages);
+    window.startUp(zenlith::SystemClock(), std::chrono::milliseconds(0));
+    window.show();
+    window.repaint();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && argv[1] == startUpChild) {
+        return startUpOnce(argc, argv);
+    }
+    QApplication application(argc, argv);
+    zenlith::prepareApplication(application);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
