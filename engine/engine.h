@@ -118,6 +118,9 @@ public:
 
 private:
     double radians(double degrees) const { return degrees / radToDeg; }
+    // From the body's mean elements to its orbit position and, through pre,
+    // the frames: the part every orbiting body shares.
+    void followOrbit(BodyResult& body);
     void placeOnHorizon(BodyResult& body);
 };
 

@@ -16,16 +16,8 @@ void Engine::computeMoon() {
     moon.SemiAxis = 60.2666;
     moon.Node = 125.1228 - 0.0529538083 * d;
     moon.Incl = 5.1454;
-    Test(moon.MeanAnom);
-    Test(moon.Peri);
-    Test(moon.Node);
 
-    Eccentric(moon.MeanAnom, moon.Ecc);
-    moon.EccAnom = eccAnomaly;
-    Anomaly(moon.EccAnom, moon.Ecc, moon.SemiAxis);
-    moon.TrueAnom = trueAnomaly;
-    moon.Radius = orbitRadius;
-    pre(moon.Radius, moon.Node, moon.TrueAnom, moon.Peri, moon.Incl);
+    followOrbit(moon);
     moonLon = eclLon;
     moonLat = eclLat;
     moon.Decl = declination;

@@ -68,6 +68,18 @@ void Engine::Position(double RR, double DE) {
     azimuth = A;
 }
 
+void Engine::followOrbit(BodyResult& body) {
+    Test(body.MeanAnom);
+    Test(body.Peri);
+    Test(body.Node);
+    Eccentric(body.MeanAnom, body.Ecc);
+    body.EccAnom = eccAnomaly;
+    Anomaly(body.EccAnom, body.Ecc, body.SemiAxis);
+    body.TrueAnom = trueAnomaly;
+    body.Radius = orbitRadius;
+    pre(body.Radius, body.Node, body.TrueAnom, body.Peri, body.Incl);
+}
+
 void Engine::placeOnHorizon(BodyResult& body) {
     Position(body.Ra, body.Decl);
     body.Alt = altitude;

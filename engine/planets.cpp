@@ -78,16 +78,8 @@ void Engine::computePlanet(int bodyIndex) {
     body.Node = elements.N.at(d);
     body.Incl = elements.i.at(d);
     body.SemiAxis = elements.a.at(d);
-    Test(body.MeanAnom);
-    Test(body.Peri);
-    Test(body.Node);
 
-    Eccentric(body.MeanAnom, body.Ecc);
-    body.EccAnom = eccAnomaly;
-    Anomaly(body.EccAnom, body.Ecc, body.SemiAxis);
-    body.TrueAnom = trueAnomaly;
-    body.Radius = orbitRadius;
-    pre(body.Radius, body.Node, body.TrueAnom, body.Peri, body.Incl);
+    followOrbit(body);
     body.Ra = rightAscension;
     body.Decl = declination;
     body.Lon = eclLon;

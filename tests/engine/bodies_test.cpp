@@ -2,17 +2,13 @@
 
 #include <cmath>
 
-#include "engine.h"
+#include "engine_at.h"
 
 namespace zenlith {
 namespace {
 
 Engine skyAt(float year, float month, float day, float hour, int minute, bool summer = false) {
-    Engine engine;
-    engine.setConstants();
-    CivilInstant instant{year, month, day, hour, static_cast<std::int16_t>(minute), summer};
-    engine.convertCalendar(instant);
-    engine.formDayNumber();
+    Engine engine = engineAt(year, month, day, hour, minute, summer);
     engine.computeAllBodies();
     return engine;
 }
