@@ -19,7 +19,9 @@
 #include "message_box.h"
 #include "moon_shading.h"
 #include "palette_colour.h"
+#include "parameter_line.h"
 #include "picture.h"
+#include "print_actions.h"
 #include "placed_widget.h"
 #include "qt_text.h"
 #include "sky_chart.h"
@@ -68,6 +70,19 @@ QStringList numberEntries(int first, int last, int digits) {
     return entries;
 }
 
+// The locale's, for the report and the printed parameters alike.
+std::string decimalSeparator() {
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+// A prompt as a screen reader should say it: without the colon and blanks
+// that stand before the field.
+QString spokenPrompt(std::string_view prompt) {
+    QString spoken = qtText(prompt).trimmed();
+    if (spoken.startsWith(QLatin1Char(':'))) spoken.remove(0, 1);
+    return spoken.trimmed();
+}
+
 void readRightToLeft(QPlainTextEdit* box) {
     QTextOption option = box->document()->defaultTextOption();
     option.setTextDirection(Qt::RightToLeft);
@@ -77,7 +92,8 @@ void readRightToLeft(QPlainTextEdit* box) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageBox& messages) : messages_(messages) {
+MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer)
+    : messages_(messages), printer_(std::move(printer)) {
     setObjectName(qtText(window_layout::window.name));
     setWindowTitle(qtText(window_texts::caption));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
@@ -88,7 +104,26 @@ MainWindow::MainWindow(MessageBox& messages) : messages_(messages) {
     chart_ = placeWidget<SkyChart>(this, boxOf("Frame5"));
     handlers_ = new FieldHandlers(fields_, messages_, this);
     connect(compute_, &QPushButton::clicked, this, &MainWindow::computeSky);
+    connect(printParameters_, &QPushButton::clicked, this, &MainWindow::printParameterSheet);
+    connect(printWindow_, &QPushButton::clicked, this, &MainWindow::printWholeWindow);
     setTabOrder();
+    nameForScreenReaders();
+}
+
+void MainWindow::nameForScreenReaders() {
+    fields_.year->setAccessibleName(spokenPrompt(window_texts::yearPrompt));
+    fields_.month->setAccessibleName(spokenPrompt(window_texts::monthPrompt));
+    fields_.day->setAccessibleName(spokenPrompt(window_texts::dayPrompt));
+    fields_.hour->setAccessibleName(spokenPrompt(window_texts::hourPrompt));
+    fields_.minute->setAccessibleName(spokenPrompt(window_texts::minutePrompt));
+    summerTime_->setAccessibleName(qtText(window_texts::summerTime));
+    compute_->setAccessibleName(qtText(window_texts::computeButton));
+    printWindow_->setAccessibleName(qtText(window_texts::printWindowButton));
+    printParameters_->setAccessibleName(qtText(window_texts::printParametersButton));
+    calendarLine_->setAccessibleName(qtText(window_texts::calendarLineName));
+    report_->setAccessibleName(qtText(window_texts::reportName));
+    report_->setAccessibleDescription(qtText(window_texts::reportDescription));
+    plot_->setAccessibleName(qtText(window_texts::moonPictureName));
 }
 
 void MainWindow::buildInputPanel() {
@@ -119,8 +154,14 @@ void MainWindow::buildFields(QWidget* panel) {
     fields_.day->setEnabled(false);
     fields_.hour->setEnabled(false);
     fields_.minute->setEnabled(false);
-    for (const Prompt& prompt : prompts) {
-        placeLabel(panel, boxOf(prompt.label), prompt.text, {panel->palette().color(QPalette::WindowText), Qt::AlignLeft, font()});
+    // Each prompt labels its field, which is how screen readers on Linux learn
+    // what a combo box is for.
+    const std::array<QWidget*, prompts.size()> prompted{fields_.hour, fields_.minute, fields_.year, fields_.month,
+                                                        fields_.day};
+    for (std::size_t i = 0; i < prompts.size(); ++i) {
+        placeLabel(panel, boxOf(prompts[i].label), prompts[i].text,
+                   {panel->palette().color(QPalette::WindowText), Qt::AlignLeft, font()})
+            ->setBuddy(prompted[i]);
     }
     summerTime_ = placeWidget<QCheckBox>(panel, boxOf("Check4"));
     summerTime_->setText(qtText(window_texts::summerTime));
@@ -179,7 +220,7 @@ FieldTexts MainWindow::fieldTexts() const {
 }
 
 void MainWindow::computeSky() {
-    const ComputeOutcome outcome = runComputeAction(engine_, fieldTexts(), QLocale::system().decimalPoint().toStdString());
+    const ComputeOutcome outcome = runComputeAction(engine_, fieldTexts(), decimalSeparator());
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         messages_.show(refusal->prompt, refusal->title);
         return;
@@ -207,6 +248,18 @@ void MainWindow::drawMoonPhase(const MoonPhaseDrawing& phase) {
 void MainWindow::showReport(const std::string& report) {
     report_->setPlainText(qtText(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     setPaletteColour(report_, QPalette::Base, Qt::black);
+}
+
+// Prints what the fields hold now under the last computed report.
+void MainWindow::printParameterSheet() {
+    const FieldTexts texts = fieldTexts();
+    const std::string line = parameterLine(
+        {window_texts::chartCaption, texts.year, texts.month, texts.day, texts.hour, texts.minute}, decimalSeparator());
+    printParameters(*printer_, qtText(line), report_->toPlainText());
+}
+
+void MainWindow::printWholeWindow() {
+    printScreen(*printer_, *this, [this](bool single) { chart_->showBorder(single); });
 }
 
 }  // namespace zenlith

@@ -4,10 +4,14 @@
 // computation to the next.
 #include <QWidget>
 #include <chrono>
+#include <memory>
+#include <string>
 
 #include "compute_action.h"
 #include "engine.h"
 #include "field_handlers.h"
+#include "printer.h"
+#include "product_printer.h"
 
 class QCheckBox;
 class QLabel;
@@ -24,7 +28,9 @@ class SkyChart;
 
 class MainWindow : public QWidget {
 public:
-    explicit MainWindow(MessageBox& messages);
+    // Tests hand in a printer of their own; the product prints to the
+    // system's default printer.
+    explicit MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer = makeProductPrinter());
 
     // The window's Load: the splash for the pause, then the fields from the
     // clock (each raising its Change), then the lists.
@@ -43,8 +49,12 @@ private:
     void showSky(const ComputedSky& sky);
     void drawMoonPhase(const MoonPhaseDrawing& phase);
     void showReport(const std::string& report);
+    void printParameterSheet();
+    void printWholeWindow();
+    void nameForScreenReaders();
 
     MessageBox& messages_;
+    std::unique_ptr<Printer> printer_;
     Engine engine_;
     InputFields fields_{};
     QCheckBox* summerTime_ = nullptr;

@@ -47,6 +47,11 @@ SkyChart::SkyChart(QWidget* parent) : QFrame(parent) {
     placeMarkers();
 }
 
+void SkyChart::showBorder(bool single) {
+    setFrameStyle(single ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
 void SkyChart::placeLabels() {
     for (const ChartLabel& label : chartLabels) {
         placeLabel(this, window_layout::boxOf(label.name), label.text,

@@ -20,6 +20,8 @@ public:
     void placeMarker(const MarkerPlacement& placement);
     // moon1 shows its own small Moon picture with the phase drawn on it.
     void shadeMoonMarker(const MoonPhaseDrawing& phase);
+    // A single-line border, for the printed image of the window; none otherwise.
+    void showBorder(bool single);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -20,4 +20,13 @@ inline constexpr std::string_view yearPrompt = ": הכנס שנה";
 inline constexpr std::string_view monthPrompt = ": הכנס חודש ";
 inline constexpr std::string_view dayPrompt = ": הכנס יום ";
 
+inline constexpr std::string_view chartCaption = "";  // Frame5 has none
+
+// What a screen reader announces for the controls that have no prompt.
+inline constexpr std::string_view calendarLineName = "יום בשבוע ויום בשנה";
+inline constexpr std::string_view reportName = "דוח מיקומי הכוכבים";
+inline constexpr std::string_view reportDescription =
+    "תשע שורות: השמש, שבעת כוכבי הלכת והירח, ולכל אחד מיקומו בשמיים ונתוניו";
+inline constexpr std::string_view moonPictureName = "מופע הירח";
+
 }  // namespace zenlith::window_texts

@@ -23,7 +23,9 @@ QLineEdit* editorOf(QWidget* field) {
 }  // namespace
 
 void WindowTest::startAt(const std::string& dateText, const std::string& timeText) {
-    window = std::make_unique<zenlith::MainWindow>(messages);
+    auto recording = std::make_unique<zenlith::test::RecordingPrinter>(printerAnswer);
+    printer = recording.get();
+    window = std::make_unique<zenlith::MainWindow>(messages, std::move(recording));
     window->startUp(zenlith::FixedClock(dateText, timeText), std::chrono::milliseconds(0));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

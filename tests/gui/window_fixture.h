@@ -11,6 +11,7 @@
 #include "clock.h"
 #include "main_window.h"
 #include "recording_message_box.h"
+#include "recording_printer.h"
 
 class QComboBox;
 class QLabel;
@@ -52,5 +53,8 @@ protected:
     static QString textOf(const QWidget* field);
 
     RecordingMessageBox messages;
+    // Every window prints into a recording printer giving this answer.
+    zenlith::PrintStatus printerAnswer = zenlith::PrintStatus::printed;
+    zenlith::test::RecordingPrinter* printer = nullptr;
     std::unique_ptr<zenlith::MainWindow> window;
 };
