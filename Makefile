@@ -8,7 +8,7 @@ FUZZ_BUILD := build-fuzz
 BENCH_BUILD := build-bench
 FUZZ_SECONDS ?= 240
 
-.PHONY: deps build run test test-sanitize fuzz bench screenshot pictures package clean
+.PHONY: deps build run test test-print test-sanitize fuzz bench screenshot pictures package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -22,6 +22,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The print tests alone, the round trip through a real CUPS queue included
+# (it sets the queue up itself and needs root or password-less sudo).
+test-print: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -R 'Print|Pdf|DocumentPrinter|cups'
 
 test-sanitize: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZENLITH_SANITIZE=ON >/dev/null
@@ -47,6 +52,10 @@ screenshot: build
 
 pictures: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/artgen/zenlith-artgen resources/pictures packaging/icons
+
+# A Debian package in $(BUILD)/, installable with `apt-get install ./build/zenlith_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
