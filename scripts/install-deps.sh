@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n
   culmus fonts-dejavu-core
   xvfb xauth
+  poppler-utils appstream
 )
 
 missing=()
