@@ -20,8 +20,8 @@ struct Worker {
     void run(const std::vector<std::string>& lines, std::size_t first, std::size_t last) {
         output.clear();
         for (std::size_t n = first; n < last; ++n) {
-            output += zenlith::probe::outcomeJson(
-                zenlith::runComputeAction(engine, zenlith::probe::parseCase(lines[n]), "."));
+            zenlith::probe::appendOutcomeJson(
+                output, zenlith::runComputeAction(engine, zenlith::probe::parseCase(lines[n]), "."));
             output += '\n';
         }
     }

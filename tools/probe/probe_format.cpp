@@ -13,8 +13,11 @@ const std::array<std::string_view, bodyCount> bodyNames = {
     "sun", "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "moon",
 };
 
+// Writes onto the end of the caller's text, so that a whole block of
+// outcomes is built in one buffer.
 class JsonWriter {
 public:
+    explicit JsonWriter(std::string& out) : out_(out) {}
     void raw(std::string_view text) { out_ += text; }
 
     void number(double value) {
@@ -40,9 +43,11 @@ public:
         out_ += '"';
     }
 
+    // Keys are the probe's own plain names: nothing in them needs escaping.
     void key(std::string_view name) {
-        string(name);
-        out_ += ':';
+        out_ += '"';
+        out_ += name;
+        out_ += "\":";
     }
 
     void field(std::string_view name, double value, bool comma = true) {
@@ -53,7 +58,6 @@ public:
         }
     }
 
-    std::string take() { return std::move(out_); }
 
 private:
     static bool needsEscape(char c) { return escapeTable[static_cast<unsigned char>(c)]; }
@@ -83,7 +87,7 @@ private:
             out_ += hex[byte & 15];
         }
     }
-    std::string out_;
+    std::string& out_;
 };
 
 void writeBody(JsonWriter& json, int index, const BodyResult& body) {
@@ -201,14 +205,13 @@ FieldTexts parseCase(std::string_view line) {
     return {parts[0], parts[1], parts[2], parts[3], parts[4], parts[5] == "1"};
 }
 
-std::string outcomeJson(const ComputeOutcome& outcome) {
-    JsonWriter json;
+void appendOutcomeJson(std::string& out, const ComputeOutcome& outcome) {
+    JsonWriter json(out);
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         writeRefusal(json, *refusal);
     } else {
         writeSky(json, std::get<ComputedSky>(outcome));
     }
-    return json.take();
 }
 
 }  // namespace zenlith::probe

@@ -11,7 +11,8 @@ namespace zenlith::probe {
 // the box). Missing trailing fields are empty; a trailing CR is ignored.
 FieldTexts parseCase(std::string_view line);
 
-// One line of JSON, numbers with 17 significant digits so that they round-trip.
-std::string outcomeJson(const ComputeOutcome& outcome);
+// One line of JSON (without its line break) onto the end of out, numbers with
+// 17 significant digits so that they round-trip.
+void appendOutcomeJson(std::string& out, const ComputeOutcome& outcome);
 
 }  // namespace zenlith::probe

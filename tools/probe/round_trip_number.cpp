@@ -1,6 +1,7 @@
 #include "round_trip_number.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -38,12 +39,30 @@ std::uint64_t scaledDigits(std::uint64_t m, int q, int k) {
     return static_cast<std::uint64_t>(whole + (up ? 1 : 0));
 }
 
+// Eight decimal digits of a number below 10^8, two at a time.
+void writeEightDigits(char* out, std::uint32_t value) {
+    static constexpr char pairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    for (int n = 6; n >= 0; n -= 2) {
+        const std::uint32_t pair = value % 100;
+        value /= 100;
+        out[n] = pairs[2 * pair];
+        out[n + 1] = pairs[2 * pair + 1];
+    }
+}
+
 // Fixed notation of the 17 digits with the first digit at 10^exponent,
-// trailing zeros and a bare point dropped.
+// trailing zeros and a bare point dropped. The halves are converted apart,
+// in 32 bits, which is much quicker than one 64-bit chain of divisions.
 void appendFixed(std::string& out, bool negative, std::uint64_t d, int exponent) {
-    char digitText[24];
-    const auto end = std::to_chars(digitText, digitText + sizeof digitText, d).ptr;
-    std::string_view all(digitText, static_cast<std::size_t>(end - digitText));
+    char digitText[digits];
+    const auto high = static_cast<std::uint32_t>(d / 100000000);  // 9 digits
+    digitText[0] = static_cast<char>('0' + high / 100000000);
+    writeEightDigits(digitText + 1, high % 100000000);
+    writeEightDigits(digitText + 9, static_cast<std::uint32_t>(d % 100000000));
+    std::string_view all(digitText, digits);
     while (all.size() > 1 && all.back() == '0' && static_cast<int>(all.size()) > exponent + 1) {
         all.remove_suffix(1);
     }
@@ -74,10 +93,11 @@ void appendRoundTripNumber(std::string& out, double value) {
         out.append(buffer, result.ptr);
         return;
     }
-    int q = 0;
-    const double fraction = std::frexp(magnitude, &q);  // magnitude = fraction 2^q
-    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    q -= 53;
+    // magnitude = m 2^q, read straight from the bits (normal numbers only in
+    // this range).
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const std::uint64_t m = (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
+    const int q = static_cast<int>(bits >> 52) - 1075;
     // log10(2) from the binary exponent: off by at most one, mended below.
     int exponent = static_cast<int>(std::floor((q + 52) * 0.30102999566398120));
     std::uint64_t d = scaledDigits(m, q, digits - 1 - exponent);

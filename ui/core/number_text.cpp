@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <optional>
 
 namespace zenlith {
 
@@ -90,50 +89,56 @@ std::string exponentText(const Decimal& d, std::string_view separator) {
     return text;
 }
 
-}  // namespace
-
-namespace {
-
 // Whole hundredths, the report's figures after the display cut: when value
 // is the double nearest to n / 100 (at most 15 digits), that decimal is its
-// 15-digit rounding, written straight from the integer.
-std::optional<std::string> hundredthsText(double value, std::string_view separator) {
+// 15-digit rounding, written straight from the integer. Says whether it wrote.
+bool appendHundredths(std::string& out, double value, std::string_view separator) {
     if (!(std::fabs(value) < 1e12)) {
-        return std::nullopt;
+        return false;
     }
     const long long n = std::llround(value * 100);
     if (static_cast<double>(n) / 100 != value) {
-        return std::nullopt;
+        return false;
     }
     const long long whole = n / 100;
     const long long cents = std::llabs(n % 100);
-    std::string text = n < 0 && whole == 0 ? "-0" : std::to_string(whole);
+    if (n < 0 && whole == 0) {
+        out += '-';
+    }
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, whole).ptr);
     if (cents != 0) {
-        text.append(separator);
-        text.push_back(static_cast<char>('0' + cents / 10));
+        out.append(separator);
+        out += static_cast<char>('0' + cents / 10);
         if (cents % 10 != 0) {
-            text.push_back(static_cast<char>('0' + cents % 10));
+            out += static_cast<char>('0' + cents % 10);
         }
     }
-    return text;
+    return true;
 }
 
 }  // namespace
 
-std::string numberText(double value, std::string_view decimalSeparator) {
-    if (const auto quick = hundredthsText(value, decimalSeparator)) {
-        return *quick;
-    }
-    if (value == 0) {
-        return "0";  // no sign on a negative zero
+void appendNumberText(std::string& out, double value, std::string_view decimalSeparator) {
+    if (appendHundredths(out, value, decimalSeparator)) {
+        return;
     }
     if (!std::isfinite(value)) {
-        return std::isnan(value) ? "NaN" : value > 0 ? "Infinity" : "-Infinity";
+        out += std::isnan(value) ? "NaN" : value > 0 ? "Infinity" : "-Infinity";
+        return;
     }
     const Decimal decimal = toDecimal(value);
     const bool useExponent = decimal.exponent < -4 || decimal.exponent >= significantDigits;
-    const std::string body = useExponent ? exponentText(decimal, decimalSeparator) : fixedText(decimal, decimalSeparator);
-    return decimal.negative ? std::string("-").append(body) : body;
+    if (decimal.negative) {
+        out += '-';
+    }
+    out += useExponent ? exponentText(decimal, decimalSeparator) : fixedText(decimal, decimalSeparator);
+}
+
+std::string numberText(double value, std::string_view decimalSeparator) {
+    std::string text;
+    appendNumberText(text, value, decimalSeparator);
+    return text;
 }
 
 }  // namespace zenlith

@@ -11,4 +11,7 @@ namespace zenlith {
 
 std::string numberText(double value, std::string_view decimalSeparator = ".");
 
+// The same text, appended to out: for builders of long texts.
+void appendNumberText(std::string& out, double value, std::string_view decimalSeparator);
+
 }  // namespace zenlith

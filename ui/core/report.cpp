@@ -58,7 +58,7 @@ public:
         return *this;
     }
     LineWriter& operator<<(double value) {
-        text_ += numberText(value, separator_);
+        appendNumberText(text_, value, separator_);
         return *this;
     }
     std::string take() { return std::move(text_); }
