@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <random>
+
 #include "number_text.h"
 
 namespace zenlith {
@@ -19,6 +23,27 @@ TEST(NumberText, ShortestFormUpToFifteenDigits) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(numberText(c.value), c.text) << c.value;
+    }
+}
+
+// printf's %.15G in the C locale is the reference, for the report's cut
+// figures (whole hundredths) and for arbitrary doubles alike.
+TEST(NumberText, AgreesWithPrintfFifteenSignificantDigits) {
+    std::mt19937_64 random(3);
+    std::uniform_int_distribution<long long> hundredths(-99999999, 99999999);
+    std::uniform_real_distribution<double> exponent(-9, 20);
+    std::uniform_real_distribution<double> mantissa(1, 10);
+    char expected[64];
+    for (int n = 0; n < 100000; ++n) {
+        const double cut = static_cast<double>(hundredths(random)) / 100;
+        const double any = mantissa(random) * std::pow(10.0, std::floor(exponent(random)));
+        for (const double value : {cut, any, -any}) {
+            if (value == 0) {
+                continue;  // printf writes -0; the program writes 0
+            }
+            std::snprintf(expected, sizeof expected, "%.15G", value);
+            ASSERT_EQ(numberText(value), expected) << std::hexfloat << value;
+        }
     }
 }
 
