@@ -65,15 +65,5 @@ TEST(Sun, RightAscensionAgreesWithTheLongitudeOverAYear) {
     }
 }
 
-TEST(Sun, LocalSiderealTimeIsNotFolded) {
-    bool sawAbove360 = false;
-    for (int hour = 0; hour < 24; ++hour) {
-        const Engine e = sunAt(2000, 1, 1, static_cast<float>(hour), 0);
-        EXPECT_DOUBLE_EQ(e.siderealTime, e.greenwichSiderealTime + 35);
-        sawAbove360 = sawAbove360 || e.siderealTime > 360;
-    }
-    EXPECT_TRUE(sawAbove360);
-}
-
 }  // namespace
 }  // namespace zenlith

@@ -36,17 +36,6 @@ TEST(Markers, PlacedByAltitudeAndAzimuthHiddenBelowTheHorizon) {
     EXPECT_EQ(high.left, static_cast<float>(607 + 28 * 90.25));
 }
 
-TEST(Markers, TableCoversEveryBodyOnceMoonFirst) {
-    EXPECT_EQ(markerTable[0].name, "moon1");
-    bool seen[bodyCount] = {};
-    for (const MarkerSpec& spec : markerTable) {
-        ASSERT_GE(spec.bodyIndex, 0);
-        ASSERT_LT(spec.bodyIndex, bodyCount);
-        EXPECT_FALSE(seen[spec.bodyIndex]) << spec.name;
-        seen[spec.bodyIndex] = true;
-    }
-}
-
 TEST(MoonPhase, WaxingWaningAndTheGapBetween) {
     const auto waxing = moonPhaseFor(14, 99.9);
     ASSERT_TRUE(waxing);
