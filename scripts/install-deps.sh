@@ -7,7 +7,7 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   culmus fonts-dejavu-core
   xvfb xauth
   poppler-utils appstream
