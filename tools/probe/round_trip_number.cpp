@@ -1,5 +1,6 @@
 #include "round_trip_number.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -53,34 +54,43 @@ void writeEightDigits(char* out, std::uint32_t value) {
     }
 }
 
-// Fixed notation of the 17 digits with the first digit at 10^exponent,
-// trailing zeros and a bare point dropped. The halves are converted apart,
-// in 32 bits, which is much quicker than one 64-bit chain of divisions.
+// Fixed notation of the 17 digits with the first digit at 10^exponent
+// (-4 to 9 here), trailing zeros and a bare point dropped, written straight
+// into out. The halves are converted apart, in 32 bits, which is much quicker
+// than one 64-bit chain of divisions.
 void appendFixed(std::string& out, bool negative, std::uint64_t d, int exponent) {
     char digitText[digits];
     const auto high = static_cast<std::uint32_t>(d / 100000000);  // 9 digits
     digitText[0] = static_cast<char>('0' + high / 100000000);
     writeEightDigits(digitText + 1, high % 100000000);
     writeEightDigits(digitText + 9, static_cast<std::uint32_t>(d % 100000000));
-    std::string_view all(digitText, digits);
-    while (all.size() > 1 && all.back() == '0' && static_cast<int>(all.size()) > exponent + 1) {
-        all.remove_suffix(1);
+    int length = digits;
+    while (length > exponent + 1 && digitText[length - 1] == '0') {
+        --length;
     }
+
+    constexpr std::size_t longest = 1 + 2 + 3 + digits;  // -0.000ddd…
+    const std::size_t start = out.size();
+    out.resize(start + longest);
+    char* p = out.data() + start;
     if (negative) {
-        out += '-';
+        *p++ = '-';
     }
     if (exponent < 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out.append(all);
-        return;
+        *p++ = '0';
+        *p++ = '.';
+        for (int n = exponent + 1; n < 0; ++n) {
+            *p++ = '0';
+        }
+        p = std::copy(digitText, digitText + length, p);
+    } else {
+        p = std::copy(digitText, digitText + exponent + 1, p);
+        if (length > exponent + 1) {
+            *p++ = '.';
+            p = std::copy(digitText + exponent + 1, digitText + length, p);
+        }
     }
-    const auto integerDigits = static_cast<std::size_t>(exponent + 1);
-    out.append(all.substr(0, integerDigits));
-    if (all.size() > integerDigits) {
-        out += '.';
-        out.append(all.substr(integerDigits));
-    }
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
 }  // namespace
@@ -99,7 +109,7 @@ void appendRoundTripNumber(std::string& out, double value) {
     const std::uint64_t m = (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
     const int q = static_cast<int>(bits >> 52) - 1075;
     // log10(2) from the binary exponent: off by at most one, mended below.
-    int exponent = static_cast<int>(std::floor((q + 52) * 0.30102999566398120));
+    int exponent = ((q + 52) * 1233) >> 12;  // 1233 / 4096 is just above log10(2)
     std::uint64_t d = scaledDigits(m, q, digits - 1 - exponent);
     // The logarithm may miss by one near a power of ten, and rounding may
     // carry into an eighteenth digit: then scale once more.
