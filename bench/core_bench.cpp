@@ -1,7 +1,7 @@
 // The engine for one instant, and the compute action end to end.
 #include <benchmark/benchmark.h>
 
-#include "compute_action.h"
+#include "sky_calculator.h"
 
 namespace {
 
@@ -19,10 +19,10 @@ void EngineAllBodies(benchmark::State& state) {
 BENCHMARK(EngineAllBodies);
 
 void ComputeActionWithReport(benchmark::State& state) {
-    zenlith::Engine engine;
+    zenlith::SkyCalculator calculator;
     const zenlith::FieldTexts fields{"2024", "03", "01", "12", "00", false};
     for (auto _ : state) {
-        auto outcome = zenlith::runComputeAction(engine, fields, ".");
+        auto outcome = calculator.compute(fields, ".");
         benchmark::DoNotOptimize(outcome);
     }
 }

@@ -220,7 +220,7 @@ FieldTexts MainWindow::fieldTexts() const {
 }
 
 void MainWindow::computeSky() {
-    const ComputeOutcome outcome = runComputeAction(engine_, fieldTexts(), decimalSeparator());
+    const ComputeOutcome outcome = calculator_.compute(fieldTexts(), decimalSeparator());
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         messages_.show(refusal->prompt, refusal->title);
         return;

@@ -1,14 +1,13 @@
 #pragma once
 // zenlith, the main window: the input panel, the report and the sky chart.
-// It owns the engine for its whole life, so the engine's cells live from one
-// computation to the next.
+// It owns the calculator for its whole life, so the engine's cells live from
+// one computation to the next.
 #include <QWidget>
 #include <chrono>
 #include <memory>
 #include <string>
 
-#include "compute_action.h"
-#include "engine.h"
+#include "sky_calculator.h"
 #include "field_handlers.h"
 #include "printer.h"
 #include "product_printer.h"
@@ -55,7 +54,7 @@ private:
 
     MessageBox& messages_;
     std::unique_ptr<Printer> printer_;
-    Engine engine_;
+    SkyCalculator calculator_;
     InputFields fields_{};
     QCheckBox* summerTime_ = nullptr;
     QPushButton* compute_ = nullptr;

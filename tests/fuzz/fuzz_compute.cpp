@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "compute_action.h"
+#include "sky_calculator.h"
 #include "reading_rule.h"
 
 namespace {
@@ -33,12 +33,12 @@ void require(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static zenlith::Engine engine;  // reused, as the window reuses its own
+    static zenlith::SkyCalculator calculator;  // reused, as the window reuses its own
     const zenlith::FieldTexts fields = splitFields({reinterpret_cast<const char*>(data), size});
     for (const std::string* text : {&fields.year, &fields.month, &fields.day, &fields.hour, &fields.minute}) {
         zenlith::readNumber(*text);
     }
-    const zenlith::ComputeOutcome outcome = zenlith::runComputeAction(engine, fields, ".");
+    const zenlith::ComputeOutcome outcome = calculator.compute(fields, ".");
     if (const auto* sky = std::get_if<zenlith::ComputedSky>(&outcome)) {
         for (const auto& body : sky->bodies) {
             require(std::isfinite(body.Ra) && std::isfinite(body.Decl) && std::isfinite(body.Alt) &&

@@ -8,6 +8,7 @@
 
 #include "chart_state.h"
 #include "messages.h"
+#include "sky_calculator.h"
 #include "window_fixture.h"
 
 namespace {
@@ -18,8 +19,8 @@ QPoint pixelPosition(const zenlith::MarkerPlacement& marker) {
 }
 
 zenlith::ComputedSky coreOutcome(const zenlith::FieldTexts& fields) {
-    zenlith::Engine engine;
-    auto outcome = zenlith::runComputeAction(engine, fields, QLocale::system().decimalPoint().toStdString());
+    zenlith::SkyCalculator calculator;
+    auto outcome = calculator.compute(fields, QLocale::system().decimalPoint().toStdString());
     return std::get<zenlith::ComputedSky>(outcome);
 }
 

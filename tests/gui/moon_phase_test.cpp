@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "moon_shading.h"
+#include "sky_calculator.h"
 #include "window_fixture.h"
 
 namespace {
@@ -14,14 +15,14 @@ using PhaseTest = std::function<bool(const std::optional<zenlith::MoonPhaseDrawi
 
 // The first noon-to-midnight instant of 2024 whose Moon passes the test.
 zenlith::FieldTexts firstInstantWhere(const PhaseTest& wanted) {
-    zenlith::Engine engine;
+    zenlith::SkyCalculator calculator;
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     for (int month = 1; month <= 12; ++month) {
         for (int day = 1; day <= 28; ++day) {
             for (int hour = 0; hour < 24; hour += 2) {
                 const zenlith::FieldTexts fields{"2024", std::to_string(month), std::to_string(day), std::to_string(hour),
                                                  "0", false};
-                const auto outcome = zenlith::runComputeAction(engine, fields, separator);
+                const auto outcome = calculator.compute(fields, separator);
                 if (wanted(std::get<zenlith::ComputedSky>(outcome).moonPhase)) return fields;
             }
         }

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <variant>
 
-#include "compute_action.h"
+#include "sky_calculator.h"
 #include "parameter_line.h"
 #include "pdf_reading.h"
 #include "print_actions.h"
@@ -50,8 +50,8 @@ QStringList pdfsIn(const QDir& folder) {
 }
 
 void checkParameters(const QDir& folder) {
-    zenlith::Engine engine;
-    const auto outcome = zenlith::runComputeAction(engine, {"2024", "03", "05", "7", "04", false}, ".");
+    zenlith::SkyCalculator calculator;
+    const auto outcome = calculator.compute({"2024", "03", "05", "7", "04", false}, ".");
     const QString report = QString::fromStdString(std::get<zenlith::ComputedSky>(outcome).report);
     const std::string line = zenlith::parameterLine({"", "2024", "03", "05", "7", "04"}, ".");
 

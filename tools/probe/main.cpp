@@ -1,6 +1,6 @@
 // zenlith-probe: one case per input line, one JSON outcome per output line.
 // Lines are taken in blocks, and each block is shared among the cores, every
-// core with an engine of its own: an outcome depends only on its own case.
+// core with a calculator of its own: an outcome depends only on its own case.
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -8,20 +8,21 @@
 #include <vector>
 
 #include "probe_format.h"
+#include "sky_calculator.h"
 
 namespace {
 
 constexpr std::size_t linesPerBlock = 8192;
 
 struct Worker {
-    zenlith::Engine engine;
+    zenlith::SkyCalculator calculator;
     std::string output;
 
     void run(const std::vector<std::string>& lines, std::size_t first, std::size_t last) {
         output.clear();
         for (std::size_t n = first; n < last; ++n) {
             zenlith::probe::appendOutcomeJson(
-                output, zenlith::runComputeAction(engine, zenlith::probe::parseCase(lines[n]), "."));
+                output, calculator.compute(zenlith::probe::parseCase(lines[n]), "."));
             output += '\n';
         }
     }

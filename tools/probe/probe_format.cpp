@@ -90,7 +90,7 @@ private:
     std::string& out_;
 };
 
-void writeBody(JsonWriter& json, int index, const BodyResult& body) {
+void writeBody(JsonWriter& json, int index, const BodyPlace& body) {
     json.raw("{");
     json.key("name");
     json.string(bodyNames[index]);
@@ -158,9 +158,9 @@ void writeSky(JsonWriter& json, const ComputedSky& sky) {
     json.raw(",");
     json.number(sky.sky.blue);
     json.raw("],\"bodies\":");
-    writeArray(json, sky.bodies, [&](std::size_t n, const BodyResult& body) { writeBody(json, static_cast<int>(n), body); });
+    writeArray(json, sky.places.bodies, [&](std::size_t n, const BodyPlace& body) { writeBody(json, static_cast<int>(n), body); });
     json.raw(",\"moon\":");
-    writeMoon(json, sky.moon);
+    writeMoon(json, sky.places.moon);
     json.raw(",\"markers\":");
     writeArray(json, sky.markers, [&](std::size_t, const MarkerPlacement& marker) { writeMarker(json, marker); });
     json.raw(",\"moonPhase\":");

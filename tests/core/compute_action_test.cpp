@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "compute_action.h"
+#include "sky_calculator.h"
 #include "messages.h"
 
 namespace zenlith {
@@ -14,8 +14,8 @@ FieldTexts fields(std::string year, std::string month, std::string day, std::str
 }
 
 ComputeOutcome run(const FieldTexts& texts) {
-    Engine engine;
-    return runComputeAction(engine, texts, ".");
+    SkyCalculator calculator;
+    return calculator.compute(texts, ".");
 }
 
 Refusal refusalOf(const FieldTexts& texts) {
@@ -89,11 +89,11 @@ TEST(ComputeAction, DescribesTheSkyFromTheUntruncatedResults) {
     const ComputedSky sky = skyOf(fields("2024", "03", "01", "12", "00"));
     EXPECT_EQ(sky.text6, "שנה מעוברת,יום שישי, היום ה- 61 מתחילת השנה");
     EXPECT_EQ(sky.dayNumber, 8827.4169921875f);
-    const double sunAlt = sky.bodies[sunIndex].Alt;
+    const double sunAlt = sky.places.bodies[sunIndex].Alt;
     EXPECT_GT(sunAlt, 0);  // midday
     EXPECT_EQ(sky.sky, (Rgb{255, 255, 192}));
     for (std::size_t n = 0; n < sky.markers.size(); ++n) {
-        const BodyResult& body = sky.bodies[markerTable[n].bodyIndex];
+        const BodyPlace& body = sky.places.bodies[markerTable[n].bodyIndex];
         EXPECT_EQ(sky.markers[n].name, markerTable[n].name);
         EXPECT_EQ(sky.markers[n].visible, body.Alt >= 0) << markerTable[n].name;
         EXPECT_EQ(sky.markers[n].top, static_cast<float>(markerTable[n].chartTopBase - 40 * body.Alt));

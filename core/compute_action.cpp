@@ -11,11 +11,6 @@ namespace zenlith {
 
 namespace {
 
-// Beyond about 137,000 years from 2000 the linear elements drive Saturn's
-// eccentricity towards 1, where the orbit formulas no longer give a position.
-// Nothing the year field accepts comes near it.
-constexpr double modelDayLimit = 5e7;
-
 // The year field accepts whole numbers strictly between these.
 constexpr float yearFieldLimit = 9999;
 
@@ -72,35 +67,40 @@ Refusal calendarOverflowRefusal(CalendarOverflow overflow, const CivilInstant& e
     return wrongValue(monthInRange ? messages::dayPrompt : messages::monthPrompt);
 }
 
-std::optional<Refusal> beyondModel(const Engine& engine, const CivilInstant& entered) {
-    if (std::fabs(engine.DayNumber) <= modelDayLimit) {
+std::optional<Refusal> beyondModel(const SkyModel& model, const Engine& engine, const CivilInstant& entered) {
+    if (model.covers(engine.julianDate)) {
         return std::nullopt;
     }
-    // Only the year and the hour can carry the instant this far.
+    if (model.kind() == ModelKind::precise) {
+        return wrongValue(messages::beyondPreciseModel);
+    }
+    // Only the year and the hour can carry the instant beyond the classic model.
     const bool yearInRange = std::fabs(entered.year) < yearFieldLimit;
     return wrongValue(yearInRange ? messages::hourPrompt : messages::yearPrompt);
 }
 
-ComputedSky describeSky(Engine& engine, std::string_view decimalSeparator) {
+ComputedSky describeSky(const Engine& engine, ModelKind model, const SkyPlaces& places,
+                        std::string_view decimalSeparator) {
     ComputedSky sky;
     sky.julianDate = engine.julianDate;
     sky.dayNumber = engine.DayNumber;
-    sky.sky = skyColourFor(engine.bodyResult[sunIndex].Alt);
+    sky.sky = skyColourFor(places.bodies[sunIndex].Alt);
     for (std::size_t n = 0; n < markerTable.size(); ++n) {
-        const BodyResult& body = engine.bodyResult[markerTable[n].bodyIndex];
+        const BodyPlace& body = places.bodies[markerTable[n].bodyIndex];
         sky.markers[n] = placeMarker(markerTable[n], body.Alt, body.Az);
     }
-    sky.moonPhase = moonPhaseFor(engine.moonAge, engine.moonIllumination);
+    sky.moonPhase = moonPhaseFor(places.moon.age, places.moon.illumination);
     sky.text6 = engine.leapText + engine.weekdayText + engine.dayOfYearText;
-    sky.bodies = engine.bodyResult;
-    sky.moon = {engine.moonLon, engine.moonLat, engine.moonElongation, engine.moonAge, engine.moonIllumination};
-    sky.report = buildReport(engine, decimalSeparator);
+    sky.model = model;
+    sky.places = places;
+    sky.report = buildReport(places, model, decimalSeparator);
     return sky;
 }
 
 }  // namespace
 
-ComputeOutcome runComputeAction(Engine& engine, const FieldTexts& fields, std::string_view decimalSeparator) {
+ComputeOutcome runComputeAction(Engine& engine, SkyModel& model, const FieldTexts& fields,
+                                std::string_view decimalSeparator) {
     engine.setConstants();
     ReadFields read = readFields(fields);
     if (read.refusal) {
@@ -118,11 +118,10 @@ ComputeOutcome runComputeAction(Engine& engine, const FieldTexts& fields, std::s
         return Refusal{messages::noDateEntered, messages::missingValueTitle};
     }
     engine.formDayNumber();
-    if (const auto refusal = beyondModel(engine, entered)) {
+    if (const auto refusal = beyondModel(model, engine, entered)) {
         return *refusal;
     }
-    engine.computeAllBodies();
-    return describeSky(engine, decimalSeparator);
+    return describeSky(engine, model.kind(), model.placesAt(engine.julianDate), decimalSeparator);
 }
 
 }  // namespace zenlith

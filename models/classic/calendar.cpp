@@ -92,6 +92,8 @@ CalendarOverflow Engine::convertCalendar(CivilInstant& instant) {
     return CalendarOverflow::none;
 }
 
-void Engine::formDayNumber() { DayNumber = static_cast<float>(julianDate - 2451543.5); }
+float Engine::dayNumberOf(double julianDate) { return static_cast<float>(julianDate - 2451543.5); }
+
+void Engine::formDayNumber() { DayNumber = dayNumberOf(julianDate); }
 
 }  // namespace zenlith

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -8,12 +9,10 @@
 namespace zenlith {
 namespace {
 
-Engine engineWithFigures() {
-    Engine engine;
-    engine.setConstants();
+SkyPlaces placesWithFigures() {
+    SkyPlaces places;
     for (int k = 0; k < bodyCount; ++k) {
-        BodyResult& body = engine.bodyResult[k];
-        body = {};
+        BodyPlace& body = places.bodies[k];
         body.Ra = 10 + k + 0.456;
         body.Decl = -(k + 0.671);
         body.Az = 100 + k + 0.999;
@@ -25,16 +24,16 @@ Engine engineWithFigures() {
         body.Lon = 252.409 + k;
         body.Lat = -2.871;
     }
-    engine.bodyResult[sunIndex] = {};
-    engine.bodyResult[sunIndex].Ra = 280.7579;
-    engine.bodyResult[sunIndex].Decl = -23.0707;
-    engine.bodyResult[sunIndex].Az = 82.199;
-    engine.bodyResult[sunIndex].Alt = -58.527;
-    engine.moonLon = 121.4015;
-    engine.moonLat = -0.001;
-    engine.moonAge = 14.0261;
-    engine.moonIllumination = 3.0;
-    return engine;
+    places.bodies[sunIndex] = {};
+    places.bodies[sunIndex].Ra = 280.7579;
+    places.bodies[sunIndex].Decl = -23.0707;
+    places.bodies[sunIndex].Az = 82.199;
+    places.bodies[sunIndex].Alt = -58.527;
+    places.moon.lon = 121.4015;
+    places.moon.lat = -0.001;
+    places.moon.age = 14.0261;
+    places.moon.illumination = 3.0;
+    return places;
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -49,8 +48,7 @@ std::vector<std::string> lines(const std::string& text) {
 }
 
 TEST(Report, NineLinesInBodyOrderWithTheirExactPieces) {
-    Engine engine = engineWithFigures();
-    const std::string report = buildReport(engine, ".");
+    const std::string report = buildReport(placesWithFigures(), ModelKind::classic, ".");
     const auto rows = lines(report);
     ASSERT_EQ(rows.size(), 9u);
     EXPECT_EQ(report.find('\n'), report.find("\r\n") + 1);  // only CR LF breaks
@@ -77,24 +75,18 @@ TEST(Report, NineLinesInBodyOrderWithTheirExactPieces) {
     }
 }
 
-TEST(Report, CutsTheStoredFiguresInPlace) {
-    Engine engine = engineWithFigures();
-    buildReport(engine, ".");
-    EXPECT_DOUBLE_EQ(engine.bodyResult[sunIndex].Decl, -23.08);
-    EXPECT_DOUBLE_EQ(engine.bodyResult[mercuryIndex].Rearth, 2.41);
-    EXPECT_DOUBLE_EQ(engine.bodyResult[moonIndex].Az, 108.99);
-    EXPECT_DOUBLE_EQ(engine.moonAge, 14.02);
-    EXPECT_NEAR(engine.moonLat, -0.01, 1e-15);
-    // Intermediate values the report does not show are left alone.
-    EXPECT_DOUBLE_EQ(engine.bodyResult[mercuryIndex].Lat, -2.88);
-    EXPECT_EQ(engine.bodyResult[moonIndex].Rearth, 9.4123);
-}
-
 TEST(Report, WritesTheLocaleSeparator) {
-    Engine engine = engineWithFigures();
-    const std::string report = buildReport(engine, ",");
+    const std::string report = buildReport(placesWithFigures(), ModelKind::classic, ",");
     EXPECT_EQ(lines(report)[0],
               "שמש     Ra = 280,75°  ,      Decl = -23,08° ,     Az = 82,19°  ,      Alt = -58,53°   :  Sun");
+}
+
+TEST(Report, ThePreciseModelsReportNamesItOnATenthLine) {
+    const auto classic = lines(buildReport(placesWithFigures(), ModelKind::classic, "."));
+    const auto precise = lines(buildReport(placesWithFigures(), ModelKind::precise, "."));
+    ASSERT_EQ(precise.size(), 10u);
+    EXPECT_TRUE(std::equal(classic.begin(), classic.end(), precise.begin()));
+    EXPECT_NE(precise[9].find("ERFA"), std::string::npos);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Angle procedures shared by every step of the engine, and the display cut.
 #include <cmath>
 
+#include "display_cut.h"
 #include "engine.h"
 
 namespace zenlith {
@@ -54,11 +55,6 @@ double Engine::atn2(double x1, double y1) const {
     return y1 >= 0 ? principal + 180 : principal - 180;
 }
 
-void Engine::ret(double ind) {
-    // Floor, not truncation: negative values move down to the next hundredth.
-    const double whole = std::floor(ind);
-    const double fraction = ind - whole;
-    retValue = whole + std::floor(100 * fraction) / 100;
-}
+void Engine::ret(double ind) { retValue = cutToHundredths(ind); }
 
 }  // namespace zenlith

@@ -40,7 +40,7 @@ public:
     double asin(double xx) const;    // degrees, -90..90
     double acos(double xxx) const;   // degrees, 0..180
     double atn2(double x1, double y1) const;  // x first; degrees, (-180, 180]
-    void ret(double ind);            // cut to two decimals into retValue
+    void ret(double ind);            // cut to two decimals into retValue, see display_cut.h
     double retValue = 0;
 
     // ---- calendar (calendar.cpp)
@@ -60,6 +60,7 @@ public:
     // Stops early, and says where, when a value would not fit its 16-bit cell.
     CalendarOverflow convertCalendar(CivilInstant& instant);
     void formDayNumber();
+    static float dayNumberOf(double julianDate);
 
     // ---- Sun, obliquity, sidereal time (sun.cpp)
     double obliquity = 0;

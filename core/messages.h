@@ -17,4 +17,7 @@ inline constexpr std::string_view minutePrompt = "הקלד ערך עגול בי�
 inline constexpr std::string_view dateDoesNotExist = "תאריך לא קיים";
 inline constexpr std::string_view noDateEntered = "לא הוקלד תאריך";
 
+inline constexpr std::string_view beyondPreciseModel =
+    "החישוב המדויק מכסה את השנים 1000 עד 3000 בלבד; לתאריך זה בחרו בחישוב הרגיל";
+
 }  // namespace zenlith::messages

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <variant>
 
-#include "body_result.h"
 #include "chart_geometry.h"
 #include "engine.h"
+#include "sky_model.h"
 
 namespace zenlith {
 
@@ -28,14 +28,6 @@ struct Refusal {
     friend bool operator==(const Refusal&, const Refusal&) = default;
 };
 
-struct MoonValues {
-    double lon = 0;
-    double lat = 0;
-    double elongation = 0;
-    double age = 0;
-    double illumination = 0;
-};
-
 struct ComputedSky {
     double julianDate = 0;
     float dayNumber = 0;
@@ -43,15 +35,17 @@ struct ComputedSky {
     Rgb sky;                                  // Frame5's background
     std::array<MarkerPlacement, 9> markers;   // in marker-table order
     std::optional<MoonPhaseDrawing> moonPhase;
-    std::array<BodyResult, bodyCount> bodies; // before the report's cut
-    MoonValues moon;                          // before the report's cut
+    ModelKind model = ModelKind::classic;     // which model placed the bodies
+    SkyPlaces places;                         // before the report's cut
     std::string report;                       // Text2, CR LF between lines
 };
 
 using ComputeOutcome = std::variant<Refusal, ComputedSky>;
 
-// Runs the whole action on the window's engine, whose cells keep what this run
-// leaves in them until the next one.
-ComputeOutcome runComputeAction(Engine& engine, const FieldTexts& fields, std::string_view decimalSeparator);
+// Runs the whole action: the fields are read and checked, and the calendar
+// converted, on the window's engine, whose cells keep what this run leaves in
+// them until the next one; the bodies are placed by the chosen model.
+ComputeOutcome runComputeAction(Engine& engine, SkyModel& model, const FieldTexts& fields,
+                                std::string_view decimalSeparator);
 
 }  // namespace zenlith

@@ -2,23 +2,9 @@
 // One entry of the result table. The chart and the report read Ra, Decl, Alt,
 // Az of every body and the apparent quantities of the planet bodies; the
 // remaining fields are the orbital intermediates, kept for inspection.
+#include "body_index.h"
 
 namespace zenlith {
-
-enum BodyIndex : int {
-    sunIndex = 0,
-    mercuryIndex = 1,
-    venusIndex = 2,
-    marsIndex = 3,
-    jupiterIndex = 4,
-    saturnIndex = 5,
-    uranusIndex = 6,
-    neptuneIndex = 7,
-    moonIndex = 8,
-};
-inline constexpr int bodyCount = 9;
-inline constexpr int firstPlanet = mercuryIndex;
-inline constexpr int lastPlanet = neptuneIndex;
 
 struct BodyResult {
     double Ra = 0;               // degrees, 0..360

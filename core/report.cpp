@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "display_cut.h"
 #include "number_text.h"
 
 namespace zenlith {
@@ -10,6 +11,7 @@ namespace {
 
 constexpr std::string_view degree = "°";
 constexpr std::string_view lineBreak = "\r\n";
+constexpr std::string_view preciseModelLine = "חישוב מדויק (ERFA)";
 
 struct PlanetNames {
     std::string_view hebrew;
@@ -27,15 +29,11 @@ const std::array<PlanetNames, 7> planetNames = {{
     {"נפטון ", "''", " : Neptun"},
 }};
 
-// The report shows every figure cut to two decimals, and the cut values
-// replace the stored ones.
-void cutShownValues(Engine& engine) {
-    auto cut = [&engine](double& value) {
-        engine.ret(value);
-        value = engine.retValue;
-    };
+// The report shows every figure cut to two decimals.
+void cutShownValues(SkyPlaces& places) {
+    auto cut = [](double& value) { value = cutToHundredths(value); };
     for (int k = 0; k < bodyCount; ++k) {
-        BodyResult& body = engine.bodyResult[k];
+        BodyPlace& body = places.bodies[k];
         for (double* value : {&body.Ra, &body.Decl, &body.Az, &body.Alt}) {
             cut(*value);
         }
@@ -45,7 +43,7 @@ void cutShownValues(Engine& engine) {
             }
         }
     }
-    for (double* value : {&engine.moonAge, &engine.moonLon, &engine.moonLat, &engine.moonIllumination}) {
+    for (double* value : {&places.moon.age, &places.moon.lon, &places.moon.lat, &places.moon.illumination}) {
         cut(*value);
     }
 }
@@ -68,12 +66,12 @@ private:
     std::string text_;
 };
 
-void writeSunLine(LineWriter& out, const BodyResult& sun) {
+void writeSunLine(LineWriter& out, const BodyPlace& sun) {
     out << "שמש " << "    Ra = " << sun.Ra << degree << "  ,  " << "    Decl = " << sun.Decl << degree << " , "
         << "    Az = " << sun.Az << degree << "  ,  " << "    Alt = " << sun.Alt << degree << "   :  Sun";
 }
 
-void writePlanetLine(LineWriter& out, const BodyResult& body, const PlanetNames& names) {
+void writePlanetLine(LineWriter& out, const BodyPlace& body, const PlanetNames& names) {
     out << names.hebrew << " Rearth = " << body.Rearth << " AU" << " , " << " Mag = " << body.Mag << " , "
         << " Phase =" << body.Phase << degree << " , " << "AngularDiameter = " << body.AngularDiameter
         << names.diameterMark << " , " << " Ra = " << body.Ra << degree << " , " << " Decl = " << body.Decl << degree
@@ -81,26 +79,30 @@ void writePlanetLine(LineWriter& out, const BodyResult& body, const PlanetNames&
         << " Az = " << body.Az << degree << " , " << " Alt = " << body.Alt << degree << names.english;
 }
 
-void writeMoonLine(LineWriter& out, const Engine& engine) {
-    const BodyResult& moon = engine.bodyResult[moonIndex];
+void writeMoonLine(LineWriter& out, const SkyPlaces& places) {
+    const BodyPlace& moon = places.bodies[moonIndex];
+    const MoonValues& values = places.moon;
     out << "ירח " << " Ra =" << moon.Ra << degree << " , " << " Decl =" << moon.Decl << degree << " , " << " Lon ="
-        << engine.moonLon << degree << " , " << " Lat =" << engine.moonLat << degree << " , " << " Az =" << moon.Az
-        << degree << " , " << " Alt =" << moon.Alt << degree << " , " << " Age (in days) =" << engine.moonAge
-        << " , " << " Phase =" << engine.moonIllumination << degree << " : Moon";
+        << values.lon << degree << " , " << " Lat =" << values.lat << degree << " , " << " Az =" << moon.Az
+        << degree << " , " << " Alt =" << moon.Alt << degree << " , " << " Age (in days) =" << values.age
+        << " , " << " Phase =" << values.illumination << degree << " : Moon";
 }
 
 }  // namespace
 
-std::string buildReport(Engine& engine, std::string_view decimalSeparator) {
-    cutShownValues(engine);
+std::string buildReport(SkyPlaces places, ModelKind model, std::string_view decimalSeparator) {
+    cutShownValues(places);
     LineWriter out(decimalSeparator);
-    writeSunLine(out, engine.bodyResult[sunIndex]);
+    writeSunLine(out, places.bodies[sunIndex]);
     for (int k = firstPlanet; k <= lastPlanet; ++k) {
         out << lineBreak;
-        writePlanetLine(out, engine.bodyResult[k], planetNames[k - firstPlanet]);
+        writePlanetLine(out, places.bodies[k], planetNames[k - firstPlanet]);
     }
     out << lineBreak;
-    writeMoonLine(out, engine);
+    writeMoonLine(out, places);
+    if (model == ModelKind::precise) {
+        out << lineBreak << preciseModelLine;
+    }
     return out.take();
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+// The one question every sky model answers: where each body stands, seen from
+// the site (32° N, 35° E), at an instant given as a Julian date in universal
+// time. The compute core asks it; the models do not know each other.
+#include "sky_places.h"
+
+namespace zenlith {
+
+enum class ModelKind { classic, precise };
+
+class SkyModel {
+public:
+    virtual ~SkyModel() = default;
+    virtual ModelKind kind() const = 0;
+    // Whether the model gives positions at this instant.
+    virtual bool covers(double julianDate) const = 0;
+    // Every body at an instant the model covers.
+    virtual SkyPlaces placesAt(double julianDate) = 0;
+};
+
+}  // namespace zenlith
