@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const zenlith::ComputeOutcome outcome = calculator.compute(fields, ".");
     if (const auto* sky = std::get_if<zenlith::ComputedSky>(&outcome)) {
-        for (const auto& body : sky->bodies) {
+        for (const auto& body : sky->places.bodies) {
             require(std::isfinite(body.Ra) && std::isfinite(body.Decl) && std::isfinite(body.Alt) &&
                     std::isfinite(body.Az));
         }

@@ -1,0 +1,22 @@
+#pragma once
+// Whether summer time is in force at a civil date and time of the site, as
+// the clock rules say. Two kinds of hour need a decision:
+// - the hour skipped in spring (02:00 to 03:00 jumps to 03:00): such a time is
+//   read as the clock still on winter time reads it, so summer time is not in
+//   force: the same instant a clock moved forward past the gap would show;
+// - the hour that repeats in autumn: its first pass, on summer time, is taken;
+//   the user can untick the box for the second.
+#include <optional>
+
+#include "civil_date.h"
+#include "clock_rules.h"
+
+namespace zenlith {
+
+// Nothing for a date or time that does not exist in the calendar.
+std::optional<bool> summerTimeAt(const ClockRules& rules, const CivilDateTime& local);
+
+// The universal time of a civil time of the site, by the same decisions.
+std::optional<double> universalTimeOf(const ClockRules& rules, const CivilDateTime& local);
+
+}  // namespace zenlith

@@ -1,0 +1,58 @@
+// Israel's clock through the real time-zone database. Expected changes are
+// those `zdump -v Asia/Jerusalem` lists (tzdata 2025b): summer time began on
+// 1 June 1940 and on 29 March 2024 at 02:00, ended on 27 October 2024 at
+// 02:00 (back to 01:00), and begins on 28 March 9000 by the lasting rule.
+#include <gtest/gtest.h>
+
+#include "israel_clock_rules.h"
+#include "summer_time.h"
+
+namespace zenlith {
+namespace {
+
+TEST(IsraelClock, SummerTimeFollowsTheDatabaseAndDecidesTheChangeHours) {
+    const IsraelClockRules rules;
+    struct Case {
+        CivilDateTime local;
+        bool summer;
+    };
+    const Case cases[] = {
+        {{1939, 7, 1, 12, 0}, false},    // before Israel's first summer time
+        {{1940, 5, 31, 12, 0}, false},
+        {{1940, 6, 2, 12, 0}, true},
+        {{2024, 3, 29, 1, 59}, false},
+        {{2024, 3, 29, 2, 30}, false},   // skipped hour: read on winter time
+        {{2024, 3, 29, 3, 0}, true},
+        {{2024, 3, 28, 24, 0}, false},   // 24:00 is the next day's midnight
+        {{2024, 10, 27, 0, 59}, true},
+        {{2024, 10, 27, 1, 30}, true},   // repeated hour: its first pass
+        {{2024, 10, 27, 2, 0}, false},
+        {{2024, 12, 31, 23, 59}, false},
+        {{9000, 3, 28, 1, 0}, false},    // beyond the listed years, by the rule
+        {{9000, 7, 1, 12, 0}, true},
+        {{-500, 7, 1, 12, 0}, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(summerTimeAt(rules, c.local), c.summer) << c.local.year << '-' << c.local.month << '-' << c.local.day
+                                                          << ' ' << c.local.hour << ':' << c.local.minute;
+    }
+    EXPECT_EQ(summerTimeAt(rules, {2023, 2, 29, 12, 0}), std::nullopt);
+    EXPECT_EQ(summerTimeAt(rules, {2024, 3, 29, 24, 30}), std::nullopt);
+}
+
+TEST(IsraelClock, LocalTimesBecomeTheInstantsTheClockShowsThem) {
+    const IsraelClockRules rules;
+    const double oct26 = julianDateOf({2024, 10, 26, 0, 0});
+    const double oct27 = julianDateOf({2024, 10, 27, 0, 0});
+    const double mar29 = julianDateOf({2024, 3, 29, 0, 0});
+    const double minute = 1.0 / 1440;
+    EXPECT_NEAR(*universalTimeOf(rules, {2024, 10, 27, 1, 30}), oct26 + 22.5 / 24, minute / 60);
+    EXPECT_NEAR(*universalTimeOf(rules, {2024, 10, 27, 2, 0}), oct27, minute / 60);
+    EXPECT_NEAR(*universalTimeOf(rules, {2024, 3, 29, 2, 30}), mar29 + 0.5 / 24, minute / 60);
+    EXPECT_NEAR(*universalTimeOf(rules, {2024, 3, 29, 3, 0}), mar29, minute / 60);
+    EXPECT_EQ(rules.offsetSecondsAt(mar29 - minute), 7200);
+    EXPECT_EQ(rules.offsetSecondsAt(mar29), 10800);
+}
+
+}  // namespace
+}  // namespace zenlith
