@@ -33,11 +33,15 @@ Reading readLocal(const ClockRules& rules, double localReading) {
 
 }  // namespace
 
+double universalTimeOfReading(const ClockRules& rules, double localReading) {
+    return readLocal(rules, localReading).instant;
+}
+
 std::optional<double> universalTimeOf(const ClockRules& rules, const CivilDateTime& local) {
     if (!isValidCivilDateTime(local)) {
         return std::nullopt;
     }
-    return readLocal(rules, julianDateOf(local)).instant;
+    return universalTimeOfReading(rules, julianDateOf(local));
 }
 
 std::optional<bool> summerTimeAt(const ClockRules& rules, const CivilDateTime& local) {

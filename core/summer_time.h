@@ -19,4 +19,8 @@ std::optional<bool> summerTimeAt(const ClockRules& rules, const CivilDateTime& l
 // The universal time of a civil time of the site, by the same decisions.
 std::optional<double> universalTimeOf(const ClockRules& rules, const CivilDateTime& local);
 
+// The same for a clock reading given as a Julian date, whatever calendar
+// named it.
+double universalTimeOfReading(const ClockRules& rules, double localReading);
+
 }  // namespace zenlith
