@@ -19,6 +19,9 @@ public:
         return runComputeAction(engine_, classic_, fields, decimalSeparator);
     }
 
+    // The same action's figures, without the report's text or the chart.
+    PlacementOutcome place(const FieldTexts& fields) { return placeBodies(engine_, classic_, fields); }
+
 private:
     Engine engine_;
     ClassicSkyModel classic_{engine_};
