@@ -8,12 +8,14 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextDocument>
 #include <array>
 
 #include "clock.h"
 #include "clock_positions.h"
 #include "entered_instant.h"
+#include "events_window.h"
 #include "summer_time.h"
 #include "field_combo.h"
 #include "legacy_fonts.h"
@@ -108,6 +110,8 @@ MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, c
     // After the field's own handler, so the box sees what the field kept.
     connect(handlers_, &FieldHandlers::dateOrTimeChanged, this, &MainWindow::followClockRules);
     connect(compute_, &QPushButton::clicked, this, &MainWindow::computeSky);
+    auto* openEvents = new QShortcut(QKeySequence(eventsWindowKeys), this);
+    connect(openEvents, &QShortcut::activated, this, &MainWindow::openEventsWindow);
     connect(printParameters_, &QPushButton::clicked, this, &MainWindow::printParameterSheet);
     connect(printWindow_, &QPushButton::clicked, this, &MainWindow::printWholeWindow);
     setTabOrder();
@@ -240,6 +244,22 @@ void MainWindow::computeSky() {
         return;
     }
     showSky(std::get<ComputedSky>(outcome));
+    followInEventsWindow(std::get<ComputedSky>(outcome));
+}
+
+void MainWindow::followInEventsWindow(const ComputedSky& sky) {
+    lastDay_ = EnteredDay{enteredCivilTime(fieldTexts()), sky.model, sky.places.moon.illumination};
+    if (events_) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
+}
+
+void MainWindow::openEventsWindow() {
+    if (!events_) {
+        events_ = new EventsWindow(clockRules_, *printer_, this);
+        if (lastDay_) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
+    }
+    events_->show();
+    events_->raise();
+    events_->activateWindow();
 }
 
 // The Moon's picture is fresh for every computation; the phase, when there is

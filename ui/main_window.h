@@ -5,8 +5,10 @@
 #include <QWidget>
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "civil_date.h"
 #include "sky_calculator.h"
 #include "field_handlers.h"
 #include "israel_clock_rules.h"
@@ -22,6 +24,10 @@ class QPushButton;
 namespace zenlith {
 
 class Clock;
+class EventsWindow;
+
+// Opens the day's events.
+inline constexpr auto eventsWindowKeys = Qt::CTRL | Qt::Key_E;
 class FieldCombo;
 class MessageBox;
 class SkyChart;
@@ -49,6 +55,8 @@ private:
     FieldTexts fieldTexts() const;
     void computeSky();
     void showSky(const ComputedSky& sky);
+    void followInEventsWindow(const ComputedSky& sky);
+    void openEventsWindow();
     void drawMoonPhase(const MoonPhaseDrawing& phase);
     void showReport(const std::string& report);
     void printParameterSheet();
@@ -70,6 +78,13 @@ private:
     QPlainTextEdit* report_ = nullptr;   // Text2
     SkyChart* chart_ = nullptr;
     FieldHandlers* handlers_ = nullptr;
+    struct EnteredDay {
+        std::optional<CivilDateTime> entered;  // nothing where the calendar has no such day
+        ModelKind model;
+        double illumination;
+    };
+    std::optional<EnteredDay> lastDay_;  // what the day's events follow
+    EventsWindow* events_ = nullptr;     // made when first opened
 };
 
 }  // namespace zenlith

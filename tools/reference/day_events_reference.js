@@ -24,11 +24,11 @@ function offsetMs(ms) {
   const p = Object.fromEntries(clock.formatToParts(new Date(ms)).map((x) => [x.type, x.value]));
   return Date.UTC(+p.year, +p.month - 1, +p.day, +p.hour, +p.minute, +p.second) - ms;
 }
+// By the offset in force just before the day could begin: where the clocks
+// jump forward at midnight, the day begins at the jump.
 function localMidnight(y, m, d) {
   const wall = Date.UTC(y, m - 1, d);
-  let ms = wall - 2 * 3600000;
-  for (let k = 0; k < 3; ++k) ms = wall - offsetMs(ms);
-  return new Date(ms);
+  return new Date(wall - offsetMs(wall - 3 * 3600000 - 60000));
 }
 
 const within = (t, start, end) => t && t.date >= start && t.date < end ? t : null;

@@ -1,0 +1,10 @@
+#include "day_calculator.h"
+
+namespace zenlith {
+
+std::optional<DaySheet> DayCalculator::sheetFor(ModelKind /*model*/, const ClockRules& rules, int year, int month,
+                                                int day) {
+    return daySheetFor(classic_, rules, year, month, day);
+}
+
+}  // namespace zenlith
