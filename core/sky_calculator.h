@@ -23,6 +23,9 @@ public:
         return runComputeAction(engine_, model(), fields, decimalSeparator);
     }
 
+    // The same action's figures, without the report's text or the chart.
+    PlacementOutcome place(const FieldTexts& fields) { return placeBodies(engine_, model(), fields); }
+
 private:
     SkyModel& model() {
         if (chosen_ == ModelKind::precise) {

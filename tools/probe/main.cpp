@@ -2,15 +2,14 @@
 // outcome per output line, from the chosen model (classic by default).
 // Lines are taken in blocks, and each block is shared among the cores, every
 // core with a calculator of its own: an outcome depends only on its own case.
-#include <algorithm>
-#include <deque>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
+#include "block_runner.h"
 #include "probe_format.h"
 #include "sky_calculator.h"
 
@@ -67,26 +66,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ios::sync_with_stdio(false);
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    std::deque<Worker> workers;  // a calculator stays where it is built
-    for (std::size_t w = 0; w < cores; ++w) {
-        workers.emplace_back(*model);
-    }
+    zenlith::BlockRunner<Worker> runner([kind = *model] { return std::make_unique<Worker>(kind); });
     std::vector<std::string> lines;
     while (readBlock(lines)) {
-        const std::size_t share = (lines.size() + cores - 1) / cores;
-        std::vector<std::thread> threads;
-        for (std::size_t w = 1; w < cores; ++w) {
-            threads.emplace_back(&Worker::run, &workers[w], std::cref(lines), std::min(lines.size(), w * share),
-                                 std::min(lines.size(), (w + 1) * share));
-        }
-        workers[0].run(lines, 0, std::min(lines.size(), share));
-        for (std::thread& thread : threads) {
-            thread.join();
-        }
-        for (const Worker& worker : workers) {
-            std::cout << worker.output;
-        }
+        runner.run(lines.size(), [&lines](Worker& worker, std::size_t first, std::size_t last) {
+            worker.run(lines, first, last);
+        });
+        runner.forEachWorker([](const Worker& worker) { std::cout << worker.output; });
     }
     return std::cout.good() ? 0 : 1;
 }
