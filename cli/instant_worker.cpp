@@ -49,8 +49,9 @@ std::string describeRefusal(std::string_view where, const CivilDateTime& when, s
     return text;
 }
 
-InstantWorker::InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules)
-    : writer_(writer), summer_(summer), rules_(std::move(rules)) {}
+InstantWorker::InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules,
+                             ModelKind model)
+    : writer_(writer), summer_(summer), rules_(std::move(rules)), calculator_(model) {}
 
 bool InstantWorker::summerTimeAt(const CivilDateTime& when) const {
     switch (summer_) {

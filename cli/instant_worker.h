@@ -17,7 +17,7 @@ namespace zenlith::cli {
 class InstantWorker {
 public:
     // rules: the site's clock, needed only when summer time is decided by it.
-    InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules);
+    InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules, ModelKind model);
 
     // Rows for items [first, last) of the block; stops at the first item it
     // cannot compute, with the reason in error().
