@@ -1,9 +1,13 @@
-// zenlith-probe: one case per input line, one JSON outcome per output line.
+// zenlith-probe [--model classic|precise] [--events]: one case per input
+// line, one JSON outcome per output line, from the chosen model (classic by
+// default); with --events, the events of the case's local day instead.
 // Lines are taken in blocks, and each block is shared among the cores, every
 // core with a calculator of its own: an outcome depends only on its own case.
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "block_runner.h"
@@ -20,10 +24,15 @@ namespace {
 
 constexpr std::size_t linesPerBlock = 8192;
 
-bool eventsWanted = false;
+struct Options {
+    zenlith::ModelKind model = zenlith::ModelKind::classic;
+    bool events = false;
+};
 
 struct Worker {
+    explicit Worker(const Options& options) : calculator(options.model), events(options.events) {}
     zenlith::SkyCalculator calculator;
+    bool events;
     std::string output;
 #ifdef ZENLITH_PROBE_EVENTS
     zenlith::DayCalculator days;
@@ -47,41 +56,23 @@ struct Worker {
             output += "null";
         }
     }
+#else
+    void appendDayEvents(const zenlith::FieldTexts&) {}
 #endif
 
     void run(const std::vector<std::string>& lines, std::size_t first, std::size_t last) {
         output.clear();
         for (std::size_t n = first; n < last; ++n) {
             const zenlith::FieldTexts fields = zenlith::probe::parseCase(lines[n]);
-#ifdef ZENLITH_PROBE_EVENTS
-            if (eventsWanted) {
+            if (events) {
                 appendDayEvents(fields);
-                output += '\n';
-                continue;
+            } else {
+                zenlith::probe::appendOutcomeJson(output, calculator.compute(fields, "."));
             }
-#endif
-            zenlith::probe::appendOutcomeJson(output, calculator.compute(fields, "."));
             output += '\n';
         }
     }
 };
-
-// --events: each case's local day instead of its instant (where the probe is
-// built with the time-zone database).
-bool readOptions(int argc, char** argv) {
-    for (int k = 1; k < argc; ++k) {
-        const std::string option = argv[k];
-#ifdef ZENLITH_PROBE_EVENTS
-        if (option == "--events") {
-            eventsWanted = true;
-            continue;
-        }
-#endif
-        std::cerr << "zenlith-probe: unknown option " << option << '\n';
-        return false;
-    }
-    return true;
-}
 
 bool readBlock(std::vector<std::string>& lines) {
     lines.clear();
@@ -92,14 +83,48 @@ bool readBlock(std::vector<std::string>& lines) {
     return !lines.empty();
 }
 
+std::optional<zenlith::ModelKind> modelNamed(std::string_view name) {
+    if (name == "classic") {
+        return zenlith::ModelKind::classic;
+    }
+    if (name == "precise") {
+        return zenlith::ModelKind::precise;
+    }
+    return std::nullopt;
+}
+
+// --events exists where the probe is built with the time-zone database.
+std::optional<Options> optionsFrom(int argc, char** argv) {
+    Options options;
+    for (int k = 1; k < argc; ++k) {
+        const std::string_view option = argv[k];
+        if (option == "--model" && k + 1 < argc) {
+            const std::optional<zenlith::ModelKind> model = modelNamed(argv[++k]);
+            if (!model) {
+                return std::nullopt;
+            }
+            options.model = *model;
+#ifdef ZENLITH_PROBE_EVENTS
+        } else if (option == "--events") {
+            options.events = true;
+#endif
+        } else {
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!readOptions(argc, argv)) {
+    const std::optional<Options> options = optionsFrom(argc, argv);
+    if (!options) {
+        std::cerr << "usage: zenlith-probe [--model classic|precise] [--events] < cases\n";
         return 2;
     }
     std::ios::sync_with_stdio(false);
-    zenlith::BlockRunner<Worker> runner([] { return std::make_unique<Worker>(); });
+    zenlith::BlockRunner<Worker> runner([options = *options] { return std::make_unique<Worker>(options); });
     std::vector<std::string> lines;
     while (readBlock(lines)) {
         runner.run(lines.size(), [&lines](Worker& worker, std::size_t first, std::size_t last) {
