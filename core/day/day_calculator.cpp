@@ -2,8 +2,11 @@
 
 namespace zenlith {
 
-std::optional<DaySheet> DayCalculator::sheetFor(ModelKind /*model*/, const ClockRules& rules, int year, int month,
+std::optional<DaySheet> DayCalculator::sheetFor(ModelKind model, const ClockRules& rules, int year, int month,
                                                 int day) {
+    if (model == ModelKind::precise) {
+        return daySheetFor(precise_, rules, year, month, day);
+    }
     return daySheetFor(classic_, rules, year, month, day);
 }
 

@@ -3,6 +3,7 @@
 // the searches never touch the cells of the engine the compute action keeps.
 #include "classic_sky_model.h"
 #include "day_sheet.h"
+#include "precise_sky_model.h"
 
 namespace zenlith {
 
@@ -17,6 +18,7 @@ public:
 private:
     Engine engine_;
     ClassicSkyModel classic_{engine_};
+    PreciseSkyModel precise_;
 };
 
 }  // namespace zenlith
