@@ -49,8 +49,9 @@ std::string describeRefusal(std::string_view where, const CivilDateTime& when, s
     return text;
 }
 
-InstantWorker::InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules)
-    : writer_(writer), summer_(summer), rules_(std::move(rules)) {}
+InstantWorker::InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules,
+                             ModelKind model)
+    : writer_(writer), summer_(summer), rules_(std::move(rules)), calculator_(model) {}
 
 bool InstantWorker::summerTimeAt(const CivilDateTime& when) const {
     switch (summer_) {
@@ -62,10 +63,13 @@ bool InstantWorker::summerTimeAt(const CivilDateTime& when) const {
     return zenlith::summerTimeAt(*rules_, when).value_or(false);
 }
 
-std::optional<std::string_view> InstantWorker::appendRows(const CivilDateTime& when, std::string& out) {
+std::optional<std::string_view> InstantWorker::appendRows(const CivilDateTime& when, std::string& out,
+                                                          Fields fields) {
     const bool summer = summerTimeAt(when);
     const FieldTexts texts = fieldTextsOf(when, summer);
-    if (const auto refusal = typedFieldsRefusal(texts)) return refusal->prompt;
+    if (fields == Fields::toJudge) {
+        if (const auto refusal = typedFieldsRefusal(texts)) return refusal->prompt;
+    }
     const PlacementOutcome outcome = calculator_.place(texts);
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) return refusal->prompt;
     instantText_.clear();
@@ -77,6 +81,8 @@ std::optional<std::string_view> InstantWorker::appendRows(const CivilDateTime& w
 void InstantWorker::run(const InstantBlock& block, std::size_t first, std::size_t last) {
     output_.clear();
     error_.reset();
+    // Instants that come ready (--at, a range) were judged before the run.
+    const Fields fields = block.lines.empty() ? Fields::judged : Fields::toJudge;
     for (std::size_t n = first; n < last; ++n) {
         CivilDateTime when;
         if (block.lines.empty()) {
@@ -89,7 +95,7 @@ void InstantWorker::run(const InstantBlock& block, std::size_t first, std::size_
             }
             when = *parsed;
         }
-        if (const auto refusal = appendRows(when, output_)) {
+        if (const auto refusal = appendRows(when, output_, fields)) {
             const std::string where =
                 block.lines.empty() ? "instant" : "standard input line " + std::to_string(block.firstLineNumber + n) + ":";
             error_ = describeRefusal(where, when, *refusal);

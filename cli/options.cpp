@@ -53,7 +53,12 @@ struct Reader {
 };
 
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string result;
+    result.reserve(text.size() + 2);
+    result += '"';
+    result += text;
+    result += '"';
+    return result;
 }
 
 std::vector<std::string_view> splitList(std::string_view text) {
