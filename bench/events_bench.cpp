@@ -3,6 +3,7 @@
 
 #include "classic_sky_model.h"
 #include "day_events.h"
+#include "precise_sky_model.h"
 
 namespace {
 
@@ -17,5 +18,13 @@ void DayEventsClassic(benchmark::State& state) {
     }
 }
 BENCHMARK(DayEventsClassic)->Unit(benchmark::kMillisecond);
+
+void DayEventsPrecise(benchmark::State& state) {
+    zenlith::PreciseSkyModel precise;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zenlith::findDayEvents(precise, day));
+    }
+}
+BENCHMARK(DayEventsPrecise)->Unit(benchmark::kMillisecond);
 
 }  // namespace

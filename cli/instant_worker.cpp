@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "instant_text.h"
+#include "message_text.h"
 #include "summer_time.h"
 #include "typed_fields.h"
 
@@ -21,21 +22,12 @@ FieldTexts fieldTextsOf(const CivilDateTime& when, bool summerTime) {
             numberText(when.minute), summerTime};
 }
 
-// A line's text in a message only when it is short and plain.
-std::string quotedIfPlain(std::string_view line) {
-    if (line.size() > 40) return {};
-    for (const char c : line) {
-        if (c < ' ' || c > '~') return {};
-    }
-    return " \"" + std::string(line) + "\"";
-}
-
 std::string lineProblem(std::uint64_t lineNumber, std::string_view line) {
     const std::string where = "standard input line " + std::to_string(lineNumber);
     if (line.find_first_not_of(" \t\r") == std::string_view::npos) {
         return where + " is empty; write one instant a line as YYYY-MM-DD HH:MM";
     }
-    return where + quotedIfPlain(line) + " is not an instant; write YYYY-MM-DD HH:MM";
+    return where + " " + quotedForMessage(line) + " is not an instant; write YYYY-MM-DD HH:MM";
 }
 
 }  // namespace

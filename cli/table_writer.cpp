@@ -23,8 +23,7 @@ constexpr std::size_t fullNumberWidth = 22;
 constexpr std::size_t rowCapacity = 2048;
 
 char* copy(char* out, std::string_view text) {
-    std::memcpy(out, text.data(), text.size());
-    return out + text.size();
+    return std::copy(text.begin(), text.end(), out);
 }
 
 // Everything this table writes as text is its own: digits, names and signs,
