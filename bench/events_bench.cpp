@@ -1,30 +1,22 @@
-// The whole content of the day's events for one date: every search.
+// The day's events window's whole content for one date: every search, the
+// Hebrew dates, Israel's clock and the text.
 #include <benchmark/benchmark.h>
 
-#include "classic_sky_model.h"
-#include "day_events.h"
-#include "precise_sky_model.h"
+#include "day_calculator.h"
+#include "day_sheet_text.h"
+#include "israel_clock_rules.h"
 
 namespace {
 
-// 3 October 2024, local midnight to midnight in universal time.
-constexpr zenlith::DaySpan day{2460586.375, 2460587.375};
-
-void DayEventsClassic(benchmark::State& state) {
-    zenlith::Engine engine;
-    zenlith::ClassicSkyModel classic(engine);
+void DaySheet(benchmark::State& state, zenlith::ModelKind model) {
+    zenlith::DayCalculator calculator;
+    const zenlith::IsraelClockRules rules;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zenlith::findDayEvents(classic, day));
+        const auto sheet = calculator.sheetFor(model, rules, 2024, 10, 3);
+        benchmark::DoNotOptimize(zenlith::daySheetLines(*sheet, rules, 0));
     }
 }
-BENCHMARK(DayEventsClassic)->Unit(benchmark::kMillisecond);
-
-void DayEventsPrecise(benchmark::State& state) {
-    zenlith::PreciseSkyModel precise;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(zenlith::findDayEvents(precise, day));
-    }
-}
-BENCHMARK(DayEventsPrecise)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DaySheet, Classic, zenlith::ModelKind::classic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DaySheet, Precise, zenlith::ModelKind::precise)->Unit(benchmark::kMillisecond);
 
 }  // namespace
