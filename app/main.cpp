@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     zenlith::prepareApplication(application);
     zenlith::ModalMessageBox messages;
     zenlith::MainWindow window(messages);
-    window.startUp(zenlith::SystemClock(), std::chrono::milliseconds(2000));
+    if (!window.startUp(zenlith::SystemClock(), std::chrono::milliseconds(2000))) return 0;
     window.show();
     return QApplication::exec();
 }

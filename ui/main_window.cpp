@@ -26,6 +26,7 @@
 #include "print_actions.h"
 #include "placed_widget.h"
 #include "qt_text.h"
+#include "return_presses_button.h"
 #include "sky_chart.h"
 #include "splash_window.h"
 #include "text_label.h"
@@ -149,6 +150,8 @@ void MainWindow::buildButtons(QWidget* panel) {
     compute_ = placeButton(panel, "Command1", window_texts::computeButton, QColor(192, 192, 192));
     printWindow_ = placeButton(panel, "Command7", window_texts::printWindowButton, QColor(128, 128, 128));
     printParameters_ = placeButton(panel, "Command2", window_texts::printParametersButton, QColor(128, 128, 128));
+    auto* returnPresses = new ReturnPressesButton(this);
+    for (QPushButton* button : {compute_, printWindow_, printParameters_}) button->installEventFilter(returnPresses);
 }
 
 void MainWindow::buildFields(QWidget* panel) {
@@ -164,14 +167,16 @@ void MainWindow::buildFields(QWidget* panel) {
                                                         fields_.day};
     for (std::size_t i = 0; i < prompts.size(); ++i) {
         placeLabel(panel, boxOf(prompts[i].label), prompts[i].text,
-                   {panel->palette().color(QPalette::WindowText), Qt::AlignLeft, font()})
+                   {panel->palette().color(QPalette::WindowText), Qt::AlignLeft, font(), false, true})
             ->setBuddy(prompted[i]);
     }
     summerTime_ = placeWidget<QCheckBox>(panel, boxOf("Check4"));
     summerTime_->setText(qtText(window_texts::summerTime));
     calendarLine_ = placeWidget<QLineEdit>(panel, boxOf("Text6"));
     calendarLine_->setReadOnly(true);  // still selectable, so it can be copied
-    calendarLine_->setFont(legacyFont(msSansSerif, 9.75));
+    // 9.75 point as designed cuts the longest line (a leap year's) in the
+    // Hebrew font we have; 9 point is the largest size that shows it whole.
+    calendarLine_->setFont(legacyFont(msSansSerif, 9));
     calendarLine_->setLayoutDirection(Qt::RightToLeft);
     setPaletteColour(calendarLine_, QPalette::Base, Qt::white);
     setPaletteColour(calendarLine_, QPalette::Text, Qt::red);
@@ -195,10 +200,11 @@ void MainWindow::setTabOrder() {
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void MainWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPause) {
-    showSplashFor(splashPause);
+bool MainWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPause) {
+    if (!showSplashFor(splashPause)) return false;
     fillFieldsFromClock(clock);
     fillLists();
+    return true;
 }
 
 // The clock is read anew for every field, as each assignment may run a while.

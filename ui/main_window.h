@@ -34,8 +34,9 @@ public:
                         const ClockRules& clockRules = israelClockRules());
 
     // The window's Load: the splash for the pause, then the fields from the
-    // clock (each raising its Change), then the lists.
-    void startUp(const Clock& clock, std::chrono::milliseconds splashPause);
+    // clock (each raising its Change), then the lists. False, with nothing
+    // filled, when the user closed the splash: the program is to end.
+    bool startUp(const Clock& clock, std::chrono::milliseconds splashPause);
 
 private:
     void buildInputPanel();
