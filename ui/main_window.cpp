@@ -19,6 +19,7 @@
 #include "legacy_fonts.h"
 #include "legend.h"
 #include "message_box.h"
+#include "messages.h"
 #include "moon_shading.h"
 #include "palette_colour.h"
 #include "parameter_line.h"
@@ -95,8 +96,9 @@ void readRightToLeft(QPlainTextEdit* box) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, const ClockRules& clockRules)
-    : messages_(messages), clockRules_(clockRules), printer_(std::move(printer)) {
+MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, const ClockRules& clockRules,
+                       std::unique_ptr<Printer> pdfSaver)
+    : messages_(messages), clockRules_(clockRules), printer_(std::move(printer)), pdfSaver_(std::move(pdfSaver)) {
     setObjectName(qtText(window_layout::window.name));
     setWindowTitle(qtText(window_texts::caption));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
@@ -109,8 +111,8 @@ MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, c
     // After the field's own handler, so the box sees what the field kept.
     connect(handlers_, &FieldHandlers::dateOrTimeChanged, this, &MainWindow::followClockRules);
     connect(compute_, &QPushButton::clicked, this, &MainWindow::computeSky);
-    connect(printParameters_, &QPushButton::clicked, this, &MainWindow::printParameterSheet);
-    connect(printWindow_, &QPushButton::clicked, this, &MainWindow::printWholeWindow);
+    connect(printParameters_, &QPushButton::clicked, this, [this] { printParameterSheet(); });
+    connect(printWindow_, &QPushButton::clicked, this, [this] { printWholeWindow(); });
     setTabOrder();
     nameForScreenReaders();
 }
@@ -202,9 +204,51 @@ void MainWindow::setTabOrder() {
 
 bool MainWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPause) {
     if (!showSplashFor(splashPause)) return false;
+    clock_ = clock.clone();
     fillFieldsFromClock(clock);
     fillLists();
+    followClockRules();
     return true;
+}
+
+void MainWindow::showNow() {
+    if (!clock_) return;
+    fillFieldsFromClock(*clock_);
+    followClockRules();
+    computeSky();
+}
+
+void MainWindow::goTo(const CivilDateTime& when) {
+    fields_.year->setText(QString::number(when.year));
+    fields_.month->setEditText(QString::number(when.month));
+    fields_.day->setEditText(QString::number(when.day));
+    fields_.hour->setEditText(QString::number(when.hour));
+    fields_.minute->setEditText(QStringLiteral("%1").arg(when.minute, 2, 10, QLatin1Char('0')));
+    followClockRules();
+}
+
+bool MainWindow::step(StepUnit unit, int count) {
+    const std::optional<CivilDateTime> from = enteredCivilTime(fieldTexts());
+    if (!from) {
+        messages_.show(messages::noDateEntered, messages::missingValueTitle);
+        return false;
+    }
+    const std::optional<CivilDateTime> to = stepped(*from, unit, count);
+    if (!to) {
+        messages_.show(messages::stepBeyondRange, messages::outOfRangeTitle);
+        return false;
+    }
+    goTo(*to);
+    computeSky();
+    return true;
+}
+
+void MainWindow::setSummerTime(bool on) {
+    summerTime_->setChecked(on);
+}
+
+void MainWindow::chooseModel(ModelKind kind) {
+    calculator_.choose(kind);
 }
 
 // The clock is read anew for every field, as each assignment may run a while.
@@ -270,16 +314,32 @@ void MainWindow::showReport(const std::string& report) {
     setPaletteColour(report_, QPalette::Base, Qt::black);
 }
 
-// Prints what the fields hold now under the last computed report.
 void MainWindow::printParameterSheet() {
-    const FieldTexts texts = fieldTexts();
-    const std::string line = parameterLine(
-        {window_texts::chartCaption, texts.year, texts.month, texts.day, texts.hour, texts.minute}, decimalSeparator());
-    printParameters(*printer_, qtText(line), report_->toPlainText());
+    printParameterSheet(*printer_);
 }
 
 void MainWindow::printWholeWindow() {
-    printScreen(*printer_, *this, [this](bool single) { chart_->showBorder(single); });
+    printWholeWindow(*printer_);
+}
+
+void MainWindow::saveParameterSheetAsPdf() {
+    printParameterSheet(*pdfSaver_);
+}
+
+void MainWindow::saveWholeWindowAsPdf() {
+    printWholeWindow(*pdfSaver_);
+}
+
+// Prints what the fields hold now under the last computed report.
+void MainWindow::printParameterSheet(Printer& printer) {
+    const FieldTexts texts = fieldTexts();
+    const std::string line = parameterLine(
+        {window_texts::chartCaption, texts.year, texts.month, texts.day, texts.hour, texts.minute}, decimalSeparator());
+    printParameters(printer, qtText(line), report_->toPlainText());
+}
+
+void MainWindow::printWholeWindow(Printer& printer) {
+    printScreen(printer, *this, [this](bool single) { chart_->showBorder(single); });
 }
 
 }  // namespace zenlith
