@@ -1,4 +1,4 @@
-// The day's events window on the real main window: opened by its keys, it
+// The day's events window on the real main window: opened from it, it
 // follows each computation, copies and prints what it shows.
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,7 +14,7 @@ namespace {
 class EventsWindowTest : public WindowTest {
 protected:
     zenlith::EventsWindow* open() {
-        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        window->openEventsWindow();
         return window->findChild<zenlith::EventsWindow*>();
     }
     static void click(zenlith::EventsWindow* events, const char* label) {
