@@ -91,6 +91,7 @@ private:
     QPlainTextEdit* report_ = nullptr;   // Text2
     SkyChart* chart_ = nullptr;
     FieldHandlers* handlers_ = nullptr;
+    bool fillingFields_ = false;
 };
 
 }  // namespace zenlith
