@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTextDocument>
 #include <array>
 
@@ -220,11 +221,15 @@ void MainWindow::showNow() {
 }
 
 void MainWindow::goTo(const CivilDateTime& when) {
-    fields_.year->setText(QString::number(when.year));
-    fields_.month->setEditText(QString::number(when.month));
-    fields_.day->setEditText(QString::number(when.day));
-    fields_.hour->setEditText(QString::number(when.hour));
-    fields_.minute->setEditText(QStringLiteral("%1").arg(when.minute, 2, 10, QLatin1Char('0')));
+    {
+        // The box follows once, for the whole instant.
+        const QScopedValueRollback oneRuling(fillingFields_, true);
+        fields_.year->setText(QString::number(when.year));
+        fields_.month->setEditText(QString::number(when.month));
+        fields_.day->setEditText(QString::number(when.day));
+        fields_.hour->setEditText(QString::number(when.hour));
+        fields_.minute->setEditText(QStringLiteral("%1").arg(when.minute, 2, 10, QLatin1Char('0')));
+    }
     followClockRules();
 }
 
@@ -273,6 +278,7 @@ void MainWindow::fillLists() {
 // date or time field changes; a hand-set tick holds until then. While the
 // fields name no instant the box keeps its state.
 void MainWindow::followClockRules() {
+    if (fillingFields_) return;
     const std::optional<CivilDateTime> entered = enteredCivilTime(fieldTexts());
     if (!entered) return;
     if (const std::optional<bool> summer = summerTimeAt(clockRules_, *entered)) summerTime_->setChecked(*summer);

@@ -100,6 +100,7 @@ private:
     QPlainTextEdit* report_ = nullptr;   // Text2
     SkyChart* chart_ = nullptr;
     FieldHandlers* handlers_ = nullptr;
+    bool fillingFields_ = false;
     struct EnteredDay {
         std::optional<CivilDateTime> entered;  // nothing where the calendar has no such day
         ModelKind model;
