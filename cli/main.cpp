@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ephemeris_run.h"
+#include "events_run.h"
 #include "interruption.h"
 #include "israel_clock_rules.h"
 #include "options.h"
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
                 settings.makeClockRules = [] { return std::make_unique<zenlith::IsraelClockRules>(); };
                 settings.inputFd = STDIN_FILENO;
                 settings.showProgress = ::isatty(STDERR_FILENO) != 0;
-                return runEphemeris(options, settings, std::cerr);
+                return options.events ? runDayEvents(options, settings, std::cerr)
+                                      : runEphemeris(options, settings, std::cerr);
             },
         },
         parsed);

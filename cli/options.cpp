@@ -33,6 +33,9 @@ What to print:
       --full               every digit that reads back exactly, instead of the
                            report's cut to two decimals
       --output FILE        write to FILE, replaced only when the run succeeds
+      --events             instead of figures, the day's events of each date
+                           (rises, culminations, sets, twilights, Moon phases,
+                           the Hebrew date) as text or json, in Israel's clock
 
       --help               show this help and exit
       --version            show the version and exit
@@ -161,6 +164,18 @@ std::optional<std::string> finishRange(Reader& r) {
     return std::nullopt;
 }
 
+// The day's events are a sheet per date, in Israel's own clock.
+std::optional<std::string> checkEvents(const Reader& r) {
+    if (!r.options.events) return std::nullopt;
+    if (!r.options.range && r.options.at.empty()) return "--events needs its dates from --at or from --from and --to";
+    const TableStyle style = r.options.columns.style;
+    if (style == TableStyle::csv || style == TableStyle::tsv) return "--events prints --format text or json";
+    if (r.seen.contains("--summer") && r.options.summer != SummerMode::automatic) {
+        return "--events follows Israel's clock; leave out --summer or give --summer auto";
+    }
+    return std::nullopt;
+}
+
 std::string valueExample(std::string_view option) {
     if (option == "--at" || option == "--from" || option == "--to") return " such as \"2026-03-01 12:00\"";
     if (option == "--step") return " such as 10m, 1h or 1d";
@@ -198,8 +213,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
     r.options.columns = allColumns();
     for (std::size_t n = 0; n < arguments.size(); ++n) {
         std::string_view argument = arguments[n];
-        if (argument == "--full") {
-            r.options.columns.full = true;
+        if (argument == "--full" || argument == "--events") {
+            (argument == "--full" ? r.options.columns.full : r.options.events) = true;
             continue;
         }
         std::optional<std::string_view> value;
@@ -224,6 +239,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
         if (auto error = handler->second(r, *value)) return UsageError{std::move(*error)};
     }
     if (auto error = finishRange(r)) return UsageError{std::move(*error)};
+    if (auto error = checkEvents(r)) return UsageError{std::move(*error)};
     return std::move(r.options);
 }
 

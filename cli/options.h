@@ -29,6 +29,7 @@ struct Options {
     ModelKind model = ModelKind::classic;
     TableColumns columns;
     std::optional<std::string> outputPath;
+    bool events = false;  // the day's events of each date instead of figures
 };
 
 struct ShowHelp {};

@@ -16,7 +16,7 @@
 #ifdef ZENLITH_PROBE_EVENTS
 #include "day_calculator.h"
 #include "entered_instant.h"
-#include "events_json.h"
+#include "day_sheet_json.h"
 #include "israel_clock_rules.h"
 #endif
 
@@ -51,7 +51,7 @@ struct Worker {
                                                    entered->year, entered->month, entered->day)
                                    : std::nullopt;
         if (sheet) {
-            zenlith::probe::appendDayEventsJson(output, *sheet, clockRules);
+            zenlith::appendDaySheetJson(output, *sheet, clockRules);
         } else {
             output += "null";
         }

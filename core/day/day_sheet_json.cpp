@@ -1,4 +1,4 @@
-#include "events_json.h"
+#include "day_sheet_json.h"
 
 #include <array>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include "hebrew_date_text.h"
 #include "local_time.h"
 
-namespace zenlith::probe {
+namespace zenlith {
 
 namespace {
 
@@ -97,7 +97,7 @@ void writeHebrewDate(EventsWriter& json, const std::optional<HebrewDate>& date) 
 
 }  // namespace
 
-void appendDayEventsJson(std::string& out, const DaySheet& sheet, const ClockRules& rules) {
+void appendDaySheetJson(std::string& out, const DaySheet& sheet, const ClockRules& rules) {
     EventsWriter json(out, rules);
     json.raw("{");
     json.key("hebrewDate");
@@ -138,4 +138,4 @@ void appendDayEventsJson(std::string& out, const DaySheet& sheet, const ClockRul
     json.raw("]}");
 }
 
-}  // namespace zenlith::probe
+}  // namespace zenlith

@@ -1,0 +1,108 @@
+#include "events_run.h"
+
+#include <optional>
+#include <string>
+
+#include "day_calculator.h"
+#include "day_sheet_json.h"
+#include "day_sheet_text.h"
+#include "instant_text.h"
+#include "interruption.h"
+#include "table_output.h"
+
+namespace zenlith::cli {
+
+namespace {
+
+CivilDateTime dayOf(const CivilDateTime& when) { return {when.year, when.month, when.day, 0, 0}; }
+
+CivilDateTime nextDay(CivilDateTime day) {
+    if (++day.day > daysInMonth(day.year, day.month)) {
+        day.day = 1;
+        if (++day.month > 12) {
+            day.month = 1;
+            ++day.year;
+        }
+    }
+    return day;
+}
+
+// Visits the dates of --at in their order, or every date from --from to --to,
+// one at a time however long the range; stops at the first false.
+template <typename Visit>
+bool forEachDate(const Options& options, Visit visit) {
+    for (const CivilDateTime& when : options.at) {
+        if (!visit(dayOf(when))) return false;
+    }
+    if (const auto& range = options.range) {
+        const double last = julianDateOf(dayOf(range->to));
+        for (CivilDateTime day = dayOf(range->from); julianDateOf(day) <= last; day = nextDay(day)) {
+            if (!visit(day)) return false;
+        }
+    }
+    return true;
+}
+
+std::string dateText(const CivilDateTime& day) {
+    std::string text;
+    appendInstantText(text, day);
+    return text.substr(0, text.find(' '));
+}
+
+void appendSheet(std::string& out, const CivilDateTime& day, const DaySheet& sheet, const ClockRules& rules,
+                 TableStyle style) {
+    if (style == TableStyle::json) {
+        out += "{\"date\":\"" + dateText(day) + "\",";
+        std::string sheetJson;
+        appendDaySheetJson(sheetJson, sheet, rules);
+        out.append(sheetJson, 1);  // its opening brace is already written
+        out += '\n';
+        return;
+    }
+    out += dateText(day) + '\n';
+    for (const std::string& line : daySheetLines(sheet, rules, std::nullopt)) out += line + '\n';
+    out += '\n';
+}
+
+}  // namespace
+
+int runDayEvents(const Options& options, const RunSettings& settings, std::ostream& errors) {
+    auto fail = [&errors](const std::string& message, int status) {
+        errors << "zenlith-ephemeris: " << message << '\n';
+        return status;
+    };
+    const auto rules = settings.makeClockRules();
+    DayCalculator days;
+    std::string error;
+    std::optional<TableOutput> output =
+        options.outputPath ? TableOutput::open(*options.outputPath, error) : std::optional<TableOutput>(std::in_place);
+    if (!output) return fail(error, exitFailed);
+    std::string text;
+    std::optional<std::string> failure;
+    int status = exitFailed;
+    forEachDate(options, [&](const CivilDateTime& day) {
+        if (interrupted()) {
+            failure = "interrupted";
+            status = exitInterrupted;
+            return false;
+        }
+        if (!isValidCivilDateTime(day)) {
+            failure = "--events: " + dateText(day) + " is not a day of the calendar";
+            return false;
+        }
+        const auto sheet = days.sheetFor(options.model, *rules, day.year, day.month, day.day);
+        if (!sheet) {
+            failure = "--events: the " + std::string(options.model == ModelKind::precise ? "precise" : "classic") +
+                      " model gives no events for " + dateText(day);
+            return false;
+        }
+        text.clear();
+        appendSheet(text, day, *sheet, *rules, options.columns.style);
+        if (!output->write(text, error)) failure = error;
+        return !failure;
+    });
+    if (!failure && !output->commit(error)) failure = error;
+    return failure ? fail(*failure, status) : 0;
+}
+
+}  // namespace zenlith::cli

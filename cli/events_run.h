@@ -1,0 +1,13 @@
+#pragma once
+// zenlith-ephemeris --events: the day's events, as the events window shows
+// them, for each date named on the command line, one day after another.
+#include <ostream>
+
+#include "ephemeris_run.h"
+
+namespace zenlith::cli {
+
+// The exit status; every problem is one line on errors.
+int runDayEvents(const Options& options, const RunSettings& settings, std::ostream& errors);
+
+}  // namespace zenlith::cli
