@@ -112,7 +112,8 @@ std::string headerLine(const DaySheet& sheet, const TimeWriter& times) {
 std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
     std::string line = "מופעי הירח:";
     for (const PhaseEvent& phase : sheet.events.phases) {
-        line += " " + std::string(phaseNames[static_cast<int>(phase.phase)]) + " " + times.dateAndClock(phase.julianDate) + ";";
+        line.append(" ").append(phaseNames[static_cast<int>(phase.phase)]).append(" ");
+        line.append(times.dateAndClock(phase.julianDate)).append(";");
     }
     if (!sheet.events.phases.empty()) {
         line.pop_back();
