@@ -8,6 +8,7 @@
 #include "day_sheet_text.h"
 #include "instant_text.h"
 #include "interruption.h"
+#include "messages.h"
 #include "table_output.h"
 
 namespace zenlith::cli {
@@ -92,8 +93,9 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
         }
         const auto sheet = days.sheetFor(options.model, *rules, day.year, day.month, day.day);
         if (!sheet) {
-            failure = "--events: the " + std::string(options.model == ModelKind::precise ? "precise" : "classic") +
-                      " model gives no events for " + dateText(day);
+            failure = "--events " + dateText(day) + ": " +
+                      (options.model == ModelKind::precise ? std::string(messages::beyondPreciseModel)
+                                                           : "the model gives no events for this day");
             return false;
         }
         text.clear();

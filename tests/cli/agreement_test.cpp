@@ -204,5 +204,25 @@ TEST(EphemerisAgreesWithTheWindow, RefusesWhatTheWindowRefusesWithItsPrompt) {
     }
 }
 
+// Israel moved its clocks to summer time at 02:00 on 29 March 2024, and that
+// day was 19 Adar II 5784 until sunset: the day's events say both.
+TEST(EphemerisDayEvents, FollowIsraelsClockAndTheHebrewDay) {
+    const ProgramResult result =
+        runProgram({"--events", "--from", "2024-03-28", "--to", "2024-03-29", "--format", "json"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<std::string> days = split(result.out, '\n');
+    ASSERT_EQ(days.size(), 3u) << result.out;  // two lines and the last line's end
+    const std::regex sunrise("\\{\"name\":\"sun\",\"rise\":\"(\\d\\d):(\\d\\d)\"");
+    std::smatch before, after;
+    ASSERT_TRUE(std::regex_search(days[0], before, sunrise)) << days[0];
+    ASSERT_TRUE(std::regex_search(days[1], after, sunrise)) << days[1];
+    const int minutesLater = (std::stoi(after[1]) - std::stoi(before[1])) * 60 + std::stoi(after[2]) - std::stoi(before[2]);
+    EXPECT_NEAR(minutesLater, 59, 1);  // an hour on the clock, a minute less in the sky
+    EXPECT_TRUE(days[0].starts_with("{\"date\":\"2024-03-28\",\"hebrewDate\":{\"beforeSunset\":\"י״ח באדר ב׳ תשפ״ד\""))
+        << days[0];
+    EXPECT_NE(days[1].find("\"beforeSunset\":\"י״ט באדר ב׳ תשפ״ד\",\"afterSunset\":\"כ׳ באדר ב׳ תשפ״ד\""),
+              std::string::npos) << days[1];
+}
+
 }  // namespace
 }  // namespace zenlith::cli

@@ -56,6 +56,11 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
         {{"--colour"}, 2, "unknown option \"--colour\""},
         {{"--at\n2020-01-01"}, 2, "unknown option \"--at\\x0a2020-01-01\""},
         {{"2020-01-01"}, 2, "unexpected argument \"2020-01-01\""},
+        {{"--events"}, 2, "--events needs its dates"},
+        {{"--events", "--format", "csv", "--at", "2020-01-01"}, 2, "--events prints --format text or json"},
+        {{"--events", "--summer", "on", "--at", "2020-01-01"}, 2, "--events follows Israel's clock"},
+        {{"--events", "--at", "2023-02-30"}, 1, "2023-02-30 is not a day of the calendar"},
+        {{"--events", "--model", "precise", "--at", "0999-06-01"}, 1, "1000"},
     };
     for (const Case& c : cases) {
         expectOneLineError(runProgram(c.arguments), c.status, c.fragment);
