@@ -177,6 +177,11 @@ char* writeNumberText(char* out, double value) {
     if (char* end = writeHundredths(out, value, ".")) {
         return end;
     }
+    // In fixed notation %.15G and %.15g write the same, and to_chars writes
+    // %.15g in one step.
+    if (const double magnitude = std::fabs(value); magnitude >= 1e-4 && magnitude < 1e15) {
+        return std::to_chars(out, out + longestNumberText, value, std::chars_format::general, significantDigits).ptr;
+    }
     std::string text;
     appendNumberText(text, value, ".");
     std::memcpy(out, text.data(), text.size());
