@@ -1,0 +1,87 @@
+#include "night_view.h"
+
+#include <QApplication>
+#include <QGraphicsEffect>
+#include <QPainter>
+#include <QPalette>
+#include <QStyle>
+#include <QWidget>
+#include <algorithm>
+
+namespace zenlith {
+
+namespace {
+
+const QColor dimRed(170, 0, 0);
+const QColor darkRed(60, 0, 0);
+const QColor faintRed(30, 0, 0);
+
+QPalette nightPalette() {
+    QPalette palette;
+    for (const QPalette::ColorRole role :
+         {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button, QPalette::ToolTipBase}) {
+        palette.setColor(role, Qt::black);
+    }
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                           QPalette::ToolTipText, QPalette::BrightText, QPalette::PlaceholderText}) {
+        palette.setColor(role, dimRed);
+    }
+    palette.setColor(QPalette::Highlight, darkRed);
+    palette.setColor(QPalette::HighlightedText, dimRed);
+    palette.setColor(QPalette::Light, darkRed);
+    palette.setColor(QPalette::Midlight, darkRed);
+    palette.setColor(QPalette::Mid, faintRed);
+    palette.setColor(QPalette::Dark, faintRed);
+    palette.setColor(QPalette::Shadow, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::Text, darkRed);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, darkRed);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, darkRed);
+    return palette;
+}
+
+// The window's controls carry colours of their own (white boxes, grey
+// buttons); at night they take the night's.
+const QString nightControls = QStringLiteral(
+    "QLineEdit, QComboBox, QPlainTextEdit, QPushButton, QCheckBox {"
+    " background-color: black; color: rgb(170, 0, 0); border: 1px solid rgb(60, 0, 0); }"
+    "QLabel { color: rgb(170, 0, 0); }"
+    "QGroupBox#Form1::title { color: rgb(170, 0, 0); }");
+
+// Every pixel becomes red as bright as its brightest channel, dimmed: black
+// stays black, and the chart's day, twilights and night keep their order.
+class RedByBrightness : public QGraphicsEffect {
+public:
+    using QGraphicsEffect::QGraphicsEffect;
+
+protected:
+    void draw(QPainter* painter) override {
+        QPoint offset;
+        QImage image = sourcePixmap(Qt::DeviceCoordinates, &offset).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = line[x];
+                const int bright = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) * 7 / 10;
+                line[x] = qRgba(bright, 0, 0, qAlpha(pixel));
+            }
+        }
+        const QTransform world = painter->worldTransform();
+        painter->setWorldTransform(QTransform());
+        painter->drawImage(offset, image);
+        painter->setWorldTransform(world);
+    }
+};
+
+}  // namespace
+
+void applyNightView(QWidget& window, bool on) {
+    QApplication::setPalette(on ? nightPalette() : QApplication::style()->standardPalette());
+    window.setStyleSheet(on ? nightControls : QString());
+    if (on) {
+        window.setGraphicsEffect(new RedByBrightness(&window));  // owns it from here on
+    } else {
+        window.setGraphicsEffect(nullptr);
+    }
+}
+
+}  // namespace zenlith
