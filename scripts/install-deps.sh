@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config python3 liberfa-dev
+  libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n

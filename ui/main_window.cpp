@@ -15,6 +15,7 @@
 #include "clock.h"
 #include "clock_positions.h"
 #include "entered_instant.h"
+#include "events_window.h"
 #include "summer_time.h"
 #include "field_combo.h"
 #include "legacy_fonts.h"
@@ -296,6 +297,22 @@ void MainWindow::computeSky() {
         return;
     }
     showSky(std::get<ComputedSky>(outcome));
+    followInEventsWindow(std::get<ComputedSky>(outcome));
+}
+
+void MainWindow::followInEventsWindow(const ComputedSky& sky) {
+    lastDay_ = EnteredDay{enteredCivilTime(fieldTexts()), sky.model, sky.places.moon.illumination};
+    if (events_) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
+}
+
+void MainWindow::openEventsWindow() {
+    if (!events_) {
+        events_ = new EventsWindow(clockRules_, *printer_, this);
+        if (lastDay_) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
+    }
+    events_->show();
+    events_->raise();
+    events_->activateWindow();
 }
 
 // The Moon's picture is fresh for every computation; the phase, when there is
