@@ -5,9 +5,12 @@
 # its PDFs there too. Clients reach it through CUPS_SERVER; the system's
 # spooler, queues and default printer are never read or changed, and the
 # folder is removed when the script ends, also on failure or interruption.
-# The cups-pdf backend runs only as root, so the spooler needs root or
-# password-less sudo; without them the script exits 77 (skipped), unless
-# ZENLITH_REQUIRE_CUPS=1 asks for a failure instead, as CI does.
+# cups-pdf reads its settings from /etc/cups/cups-pdf.conf alone, so the
+# spooler runs in a mount namespace of its own where our settings are mounted
+# over that file; nothing outside the namespace sees them. The backend runs
+# only as root, so this needs root or password-less sudo; without them the
+# script exits 77 (skipped), unless ZENLITH_REQUIRE_CUPS=1 asks for a
+# failure instead, as CI does.
 set -euo pipefail
 program=$1
 queue=ZenlithRoundTrip
@@ -30,13 +33,7 @@ for needed in /usr/sbin/cupsd /usr/lib/cups/backend/cups-pdf /usr/share/ppd/cups
 done
 as_root true 2>/dev/null || skip "the spooler's cups-pdf backend runs only as root: needs root or password-less sudo"
 
-# cups-pdf reads its folders from the queue's PPD, where a value is at most
-# 40 characters long: the folder's name is kept short for that.
-base=$(mktemp -d "${TMPDIR:-/tmp}/cups.XXXXXX")
-if [ ${#base} -gt 34 ]; then
-  rmdir "$base"
-  base=$(mktemp -d /tmp/cups.XXXXXX)
-fi
+base=$(mktemp -d)
 cupsd_pid=""
 cleanup() {
   if [ -n "$cupsd_pid" ]; then
@@ -51,7 +48,7 @@ trap 'exit 143' TERM
 
 # The spooler runs its filters as the user lp, which must reach the spool.
 chmod 0755 "$base"
-mkdir -p "$base/conf" "$base/log" "$base/home" "$base/client" "$base/pdf"
+mkdir -p "$base"/{conf,log,home,client,pdf,gs,requests/tmp,cache,state}
 socket=$base/cupsd.sock
 cat >"$base/conf/cups-files.conf" <<EOF
 ServerRoot $base/conf
@@ -62,7 +59,7 @@ StateDir $base/state
 AccessLog $base/log/access_log
 ErrorLog $base/log/error_log
 PageLog $base/log/page_log
-Printcap
+Printcap $base/state/printcap
 SystemGroup root
 EOF
 cat >"$base/conf/cupsd.conf" <<EOF
@@ -72,19 +69,26 @@ Browsing No
 BrowseLocalProtocols none
 DefaultShared No
 WebInterface No
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
 EOF
-# The stock cups-pdf PPD with the backend's folders as its defaults; gs's
-# temporary files go there too.
-{
-  cat /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-  for setting in Out:pdf Spool:spool Log:log GSTmp:gs AnonDirName:pdf; do
-    echo "*OpenUI *${setting%%:*}: PickOne"
-    echo "*Default${setting%%:*}: $base/${setting#*:}"
-    echo "*CloseUI: *${setting%%:*}"
-  done
-} >"$base/cups-pdf.ppd"
+cat >"$base/cups-pdf.conf" <<EOF
+Out $base/pdf
+AnonDirName $base/pdf
+Spool $base/spool
+Log $base/log
+GSTmp $base/gs
+Grp lp
+DecodeHexStrings 1
+EOF
 
-as_root /usr/sbin/cupsd -f -c "$base/conf/cupsd.conf" -s "$base/conf/cups-files.conf" </dev/null >"$base/log/cupsd.out" 2>&1 &
+as_root unshare --mount --propagation private sh -c '
+  mount --bind "$1/cups-pdf.conf" /etc/cups/cups-pdf.conf &&
+  exec /usr/sbin/cupsd -f -c "$1/conf/cupsd.conf" -s "$1/conf/cups-files.conf"' sh "$base" \
+  </dev/null >"$base/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
 
 export CUPS_SERVER=$socket
@@ -93,7 +97,7 @@ private_spooler_up() {
 }
 for _ in $(seq 100); do
   private_spooler_up && break
-  kill -0 "$cupsd_pid" 2>/dev/null || break
+  [ -d "/proc/$cupsd_pid" ] || break
   sleep 0.1
 done
 if ! private_spooler_up; then
@@ -102,7 +106,7 @@ if ! private_spooler_up; then
 fi
 
 # pdftocairo keeps the text of the PDF readable through the PostScript step.
-as_root env CUPS_SERVER="$socket" lpadmin -p "$queue" -E -v cups-pdf:/ -P "$base/cups-pdf.ppd" \
+as_root env CUPS_SERVER="$socket" lpadmin -p "$queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
   -o pdftops-renderer-default=pdftocairo
 as_root env CUPS_SERVER="$socket" lpadmin -d "$queue"
 
