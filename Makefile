@@ -18,6 +18,14 @@ define build-with-tests
 @cmake --build $(BUILD) -j $(JOBS)
 endef
 
+# ctest in the build folder $(1) with the environment $(2) and options $(3):
+# offscreen, and with Qt's runtime folder inside the build folder when the
+# session has none, so that no test leaves one in /tmp.
+define ctest-in
+@mkdir -p -m 0700 $(1)/runtime
+cd $(1) && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$(CURDIR)/$(1)/runtime} $(2) ctest --output-on-failure $(3)
+endef
+
 # The program alone: only the packages it needs, only its own target. A first
 # build leaves the tests out; a build folder that has them keeps them.
 run:
@@ -31,20 +39,20 @@ run:
 test:
 	@$(DEPS) run test package
 	$(build-with-tests)
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(call ctest-in,$(BUILD),,-j $(JOBS))
 
 # The print tests alone, the round trip through a private CUPS spooler
 # included (it needs root or password-less sudo, as the backend runs as root).
 test-print:
 	@$(DEPS) run test
 	$(build-with-tests)
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -R 'Print|Pdf|DocumentPrinter|cups'
+	$(call ctest-in,$(BUILD),,-R 'Print|Pdf|DocumentPrinter|cups')
 
 test-sanitize:
 	@$(DEPS) run test package
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZENLITH_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+	$(call ctest-in,$(ASAN_BUILD),ASAN_OPTIONS=detect_leaks=0,-j $(JOBS))
 
 fuzz:
 	@$(DEPS) run fuzz

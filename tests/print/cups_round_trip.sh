@@ -33,7 +33,15 @@ for needed in /usr/sbin/cupsd /usr/lib/cups/backend/cups-pdf /usr/share/ppd/cups
 done
 as_root true 2>/dev/null || skip "the spooler's cups-pdf backend runs only as root: needs root or password-less sudo"
 
+# The spooler runs its filters as the user lp, which must reach the folder;
+# a private $TMPDIR does not let it, /tmp does.
 base=$(mktemp -d)
+chmod 0755 "$base"
+if ! as_root runuser -u lp -- test -x "$base"; then
+  rmdir "$base"
+  base=$(mktemp -d -p /tmp)
+  chmod 0755 "$base"
+fi
 cupsd_pid=""
 cleanup() {
   if [ -n "$cupsd_pid" ]; then
@@ -46,8 +54,6 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# The spooler runs its filters as the user lp, which must reach the spool.
-chmod 0755 "$base"
 mkdir -p "$base"/{conf,log,home,client,pdf,gs,requests/tmp,cache,state}
 socket=$base/cupsd.sock
 cat >"$base/conf/cups-files.conf" <<EOF
