@@ -1,4 +1,5 @@
-// The engine for one instant, and the compute action end to end.
+// The engine for one instant, the compute action end to end, and the precise
+// model for one instant.
 #include <benchmark/benchmark.h>
 
 #include "sky_calculator.h"
@@ -27,5 +28,17 @@ void ComputeActionWithReport(benchmark::State& state) {
     }
 }
 BENCHMARK(ComputeActionWithReport);
+
+// The precise model for all nine bodies at one instant, the Moon's age search
+// included.
+void PreciseAllBodies(benchmark::State& state) {
+    zenlith::PreciseSkyModel model;
+    const double julianDate = 2460371.0;  // 2024 March 1, 12h UT
+    for (auto _ : state) {
+        auto places = model.placesAt(julianDate);
+        benchmark::DoNotOptimize(places);
+    }
+}
+BENCHMARK(PreciseAllBodies);
 
 }  // namespace

@@ -99,8 +99,7 @@ ComputedSky describeSky(const Engine& engine, ModelKind model, const SkyPlaces& 
 
 }  // namespace
 
-ComputeOutcome runComputeAction(Engine& engine, SkyModel& model, const FieldTexts& fields,
-                                std::string_view decimalSeparator) {
+PlacementOutcome placeBodies(Engine& engine, SkyModel& model, const FieldTexts& fields) {
     engine.setConstants();
     ReadFields read = readFields(fields);
     if (read.refusal) {
@@ -121,7 +120,17 @@ ComputeOutcome runComputeAction(Engine& engine, SkyModel& model, const FieldText
     if (const auto refusal = beyondModel(model, engine, entered)) {
         return *refusal;
     }
-    return describeSky(engine, model.kind(), model.placesAt(engine.julianDate), decimalSeparator);
+    return PlacedSky{engine.julianDate, model.kind(), model.placesAt(engine.julianDate)};
+}
+
+ComputeOutcome runComputeAction(Engine& engine, SkyModel& model, const FieldTexts& fields,
+                                std::string_view decimalSeparator) {
+    PlacementOutcome placed = placeBodies(engine, model, fields);
+    if (const auto* refusal = std::get_if<Refusal>(&placed)) {
+        return *refusal;
+    }
+    const PlacedSky& sky = std::get<PlacedSky>(placed);
+    return describeSky(engine, sky.model, sky.places, decimalSeparator);
 }
 
 }  // namespace zenlith

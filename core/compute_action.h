@@ -42,10 +42,23 @@ struct ComputedSky {
 
 using ComputeOutcome = std::variant<Refusal, ComputedSky>;
 
+// The figures alone, for front ends that print numbers and draw nothing.
+struct PlacedSky {
+    double julianDate = 0;                // universal time
+    ModelKind model = ModelKind::classic;
+    SkyPlaces places;                     // before the report's cut
+};
+
+using PlacementOutcome = std::variant<Refusal, PlacedSky>;
+
 // Runs the whole action: the fields are read and checked, and the calendar
 // converted, on the window's engine, whose cells keep what this run leaves in
 // them until the next one; the bodies are placed by the chosen model.
 ComputeOutcome runComputeAction(Engine& engine, SkyModel& model, const FieldTexts& fields,
                                 std::string_view decimalSeparator);
+
+// The same action up to the bodies' places: the same checks, the same cells
+// left behind, the same figures, and no text or drawing built.
+PlacementOutcome placeBodies(Engine& engine, SkyModel& model, const FieldTexts& fields);
 
 }  // namespace zenlith

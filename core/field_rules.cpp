@@ -52,13 +52,14 @@ Judgement judgeDay(std::string_view text, bool enabled) {
 
 Judgement judgeHour(std::string_view text) {
     const auto hour = readSingle(text);
-    if (!hour || text.empty() || !isWholeSingle(*hour) || *hour < 0 || *hour > lastHour) return refusal;
+    if (!hour || !readLeadingNumber(text) || !isWholeSingle(*hour) || *hour < 0 || *hour > lastHour) return refusal;
     return {*hour, false};
 }
 
 Judgement judgeMinute(std::string_view text, bool enabled) {
     const auto minute = readSingle(text);
     if (!minute) return refusal;
+    if (enabled && !text.empty() && !readLeadingNumber(text)) return refusal;
     if (enabled && *minute != 0 && !wholeBetween(*minute, 0, 60)) return refusal;
     return {*minute, false};
 }

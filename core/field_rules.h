@@ -23,12 +23,11 @@ Judgement judgeYear(std::string_view text);
 Judgement judgeMonth(std::string_view text, bool enabled);
 Judgement judgeDay(std::string_view text, bool enabled);
 
-// A non-empty text whose number is a whole 0..24; a text without a number is
-// hour 0.
+// A text that begins with a whole number 0..24; the empty text is refused too.
 Judgement judgeHour(std::string_view text);
 
-// 0 (also empty or without a number) or a whole 1..59, tested only while the
-// field is enabled.
+// Empty (minute 0), or a text that begins with 0 or a whole 1..59, tested
+// only while the field is enabled.
 Judgement judgeMinute(std::string_view text, bool enabled);
 
 // A pick from the month list (12 entries) or the day list (31 entries)

@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
+
+#include "entered_text.h"
 
 namespace zenlith {
 
@@ -20,10 +23,17 @@ class Scanner {
 public:
     explicit Scanner(std::string_view text) : text_(text) {}
 
-    // The next character that is not a blank, without consuming it; 0 at end.
+    // The next character that is neither a blank nor an invisible format
+    // character, without consuming it; 0 at end.
     char peek() {
-        while (pos_ < text_.size() && isBlank(text_[pos_])) {
-            ++pos_;
+        while (pos_ < text_.size()) {
+            if (isBlank(text_[pos_])) {
+                ++pos_;
+            } else if (const std::size_t format = formatCharacterLengthAt(text_, pos_)) {
+                pos_ += format;
+            } else {
+                break;
+            }
         }
         return pos_ < text_.size() ? text_[pos_] : '\0';
     }
@@ -62,7 +72,10 @@ int digitValue(char c, int radix) {
     return value < radix ? value : -1;
 }
 
-double readRadix(Scanner& in, int radix) {
+std::optional<double> readRadix(Scanner& in, int radix) {
+    if (digitValue(in.peek(), radix) < 0) {
+        return std::nullopt;
+    }
     double value = 0;
     for (int digit = digitValue(in.peek(), radix); digit >= 0; digit = digitValue(in.peek(), radix)) {
         value = value * radix + digit;
@@ -86,7 +99,7 @@ int readExponent(Scanner& in) {
     return negative ? -exponent : exponent;
 }
 
-double readDecimal(Scanner& in) {
+std::optional<double> readDecimal(Scanner& in) {
     std::string mantissa;
     bool negative = false;
     if (in.peek() == '+' || in.peek() == '-') {
@@ -102,7 +115,7 @@ double readDecimal(Scanner& in) {
         in.advance();
     }
     if (!seenDigit) {
-        return 0;
+        return std::nullopt;
     }
     int exponent = 0;
     const char marker = in.peek();
@@ -122,7 +135,7 @@ double readDecimal(Scanner& in) {
 
 }  // namespace
 
-double readNumber(std::string_view text) {
+std::optional<double> readLeadingNumber(std::string_view text) {
     Scanner in(text);
     if (in.peek() == '&') {
         in.advance();
@@ -131,9 +144,13 @@ double readNumber(std::string_view text) {
             in.advance();
             return readRadix(in, kind == 'h' || kind == 'H' ? 16 : 8);
         }
-        return 0;
+        return std::nullopt;
     }
     return readDecimal(in);
+}
+
+double readNumber(std::string_view text) {
+    return readLeadingNumber(text).value_or(0);
 }
 
 }  // namespace zenlith

@@ -6,22 +6,38 @@
 #include "classic_sky_model.h"
 #include "compute_action.h"
 #include "engine.h"
+#include "precise_sky_model.h"
 
 namespace zenlith {
 
 class SkyCalculator {
 public:
-    SkyCalculator() = default;
+    explicit SkyCalculator(ModelKind kind = ModelKind::classic) : chosen_(kind) {}
     SkyCalculator(const SkyCalculator&) = delete;
     SkyCalculator& operator=(const SkyCalculator&) = delete;
 
+    void choose(ModelKind kind) { chosen_ = kind; }
+    ModelKind chosen() const { return chosen_; }
+
     ComputeOutcome compute(const FieldTexts& fields, std::string_view decimalSeparator) {
-        return runComputeAction(engine_, classic_, fields, decimalSeparator);
+        return runComputeAction(engine_, model(), fields, decimalSeparator);
     }
 
+    // The same action's figures, without the report's text or the chart.
+    PlacementOutcome place(const FieldTexts& fields) { return placeBodies(engine_, model(), fields); }
+
 private:
+    SkyModel& model() {
+        if (chosen_ == ModelKind::precise) {
+            return precise_;
+        }
+        return classic_;
+    }
+
+    ModelKind chosen_;
     Engine engine_;
     ClassicSkyModel classic_{engine_};
+    PreciseSkyModel precise_;
 };
 
 }  // namespace zenlith

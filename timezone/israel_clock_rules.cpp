@@ -25,6 +25,11 @@ QDateTime instantOf(double julianDate) {
 
 }  // namespace
 
+const ClockRules& israelClockRules() {
+    static const IsraelClockRules rules;
+    return rules;
+}
+
 IsraelClockRules::IsraelClockRules() : zone_("Asia/Jerusalem") {}
 
 int IsraelClockRules::offsetSecondsAt(double julianDate) const {

@@ -19,4 +19,7 @@ private:
     QTimeZone zone_;
 };
 
+// The one the program keeps for its whole run.
+const ClockRules& israelClockRules();
+
 }  // namespace zenlith

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
+#include "entered_text_filter.h"
 #include "field_combo.h"
 #include "message_box.h"
 #include "messages.h"
@@ -20,6 +21,9 @@ std::string textOf(const QLineEdit* field) {
 
 FieldHandlers::FieldHandlers(const InputFields& fields, MessageBox& messages, QObject* parent)
     : QObject(parent), fields_(fields), messages_(messages) {
+    auto* filter = new EnteredTextFilter(this);
+    fields_.year->setValidator(filter);
+    for (FieldCombo* field : {fields_.month, fields_.day, fields_.hour, fields_.minute}) field->setValidator(filter);
     connect(fields_.year, &QLineEdit::textChanged, this, &FieldHandlers::yearChanged);
     connect(fields_.month, &FieldCombo::changed, this,
             [this] { countChanged(fields_.month, field_rules::judgeMonth, messages::monthPrompt, fields_.day); });
@@ -34,6 +38,12 @@ FieldHandlers::FieldHandlers(const InputFields& fields, MessageBox& messages, QO
         if (field_rules::dayPickEnablesHour(fields_.day->currentIndex())) fields_.hour->setEnabled(true);
     });
     connect(fields_.hour, &FieldCombo::picked, this, &FieldHandlers::hourPicked);
+    // Connected last, so it follows every handler above.
+    connect(fields_.year, &QLineEdit::textChanged, this, &FieldHandlers::dateOrTimeChanged);
+    for (FieldCombo* field : {fields_.month, fields_.day, fields_.hour, fields_.minute}) {
+        connect(field, &FieldCombo::changed, this, &FieldHandlers::dateOrTimeChanged);
+        connect(field, &FieldCombo::picked, this, &FieldHandlers::dateOrTimeChanged);
+    }
 }
 
 void FieldHandlers::yearChanged() {

@@ -24,8 +24,13 @@ struct InputFields {
 };
 
 class FieldHandlers : public QObject {
+    Q_OBJECT
 public:
     FieldHandlers(const InputFields& fields, MessageBox& messages, QObject* parent);
+
+signals:
+    // A field's text changed, typed, picked or assigned, after its handler.
+    void dateOrTimeChanged();
 
 private:
     using Judge = field_rules::Judgement (*)(std::string_view, bool);

@@ -13,6 +13,8 @@
 
 #include "clock.h"
 #include "clock_positions.h"
+#include "entered_instant.h"
+#include "summer_time.h"
 #include "field_combo.h"
 #include "legacy_fonts.h"
 #include "legend.h"
@@ -92,8 +94,8 @@ void readRightToLeft(QPlainTextEdit* box) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer)
-    : messages_(messages), printer_(std::move(printer)) {
+MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, const ClockRules& clockRules)
+    : messages_(messages), clockRules_(clockRules), printer_(std::move(printer)) {
     setObjectName(qtText(window_layout::window.name));
     setWindowTitle(qtText(window_texts::caption));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
@@ -103,6 +105,8 @@ MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer)
     buildReport();
     chart_ = placeWidget<SkyChart>(this, boxOf("Frame5"));
     handlers_ = new FieldHandlers(fields_, messages_, this);
+    // After the field's own handler, so the box sees what the field kept.
+    connect(handlers_, &FieldHandlers::dateOrTimeChanged, this, &MainWindow::followClockRules);
     connect(compute_, &QPushButton::clicked, this, &MainWindow::computeSky);
     connect(printParameters_, &QPushButton::clicked, this, &MainWindow::printParameterSheet);
     connect(printWindow_, &QPushButton::clicked, this, &MainWindow::printWholeWindow);
@@ -166,6 +170,7 @@ void MainWindow::buildFields(QWidget* panel) {
     summerTime_ = placeWidget<QCheckBox>(panel, boxOf("Check4"));
     summerTime_->setText(qtText(window_texts::summerTime));
     calendarLine_ = placeWidget<QLineEdit>(panel, boxOf("Text6"));
+    calendarLine_->setReadOnly(true);  // still selectable, so it can be copied
     calendarLine_->setFont(legacyFont(msSansSerif, 9.75));
     calendarLine_->setLayoutDirection(Qt::RightToLeft);
     setPaletteColour(calendarLine_, QPalette::Base, Qt::white);
@@ -211,6 +216,15 @@ void MainWindow::fillLists() {
     fields_.day->addEntries(numberEntries(1, 31, 1));
     fields_.hour->addEntries(numberEntries(0, 24, 1));
     fields_.minute->addEntries(numberEntries(0, 59, 2));
+}
+
+// The box follows Israel's clock for the instant in the fields whenever a
+// date or time field changes; a hand-set tick holds until then. While the
+// fields name no instant the box keeps its state.
+void MainWindow::followClockRules() {
+    const std::optional<CivilDateTime> entered = enteredCivilTime(fieldTexts());
+    if (!entered) return;
+    if (const std::optional<bool> summer = summerTimeAt(clockRules_, *entered)) summerTime_->setChecked(*summer);
 }
 
 FieldTexts MainWindow::fieldTexts() const {

@@ -9,6 +9,7 @@
 
 #include "sky_calculator.h"
 #include "field_handlers.h"
+#include "israel_clock_rules.h"
 #include "printer.h"
 #include "product_printer.h"
 
@@ -27,9 +28,10 @@ class SkyChart;
 
 class MainWindow : public QWidget {
 public:
-    // Tests hand in a printer of their own; the product prints to the
-    // system's default printer.
-    explicit MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer = makeProductPrinter());
+    // Tests hand in a printer and clock rules of their own; the product
+    // prints to the system's default printer and keeps Israel's clock.
+    explicit MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer = makeProductPrinter(),
+                        const ClockRules& clockRules = israelClockRules());
 
     // The window's Load: the splash for the pause, then the fields from the
     // clock (each raising its Change), then the lists.
@@ -43,6 +45,7 @@ private:
     void setTabOrder();
     void fillFieldsFromClock(const Clock& clock);
     void fillLists();
+    void followClockRules();
     FieldTexts fieldTexts() const;
     void computeSky();
     void showSky(const ComputedSky& sky);
@@ -53,6 +56,7 @@ private:
     void nameForScreenReaders();
 
     MessageBox& messages_;
+    const ClockRules& clockRules_;
     std::unique_ptr<Printer> printer_;
     SkyCalculator calculator_;
     InputFields fields_{};

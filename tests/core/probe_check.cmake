@@ -28,3 +28,28 @@ string(JSON title GET "${refused}" refused title)
 if(NOT title STREQUAL "ערך שגוי")
   message(FATAL_ERROR "unexpected refusal: ${refused}")
 endif()
+
+# The precise model: the airless altitude besides the shown one, its own
+# refusal, and a refusal of an unknown model.
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E echo "2000	1	1	2	0	0"
+  COMMAND ${PROBE} --model precise
+  OUTPUT_VARIABLE precise RESULT_VARIABLE status)
+string(JSON airless GET "${precise}" bodies 8 AltAirless)
+string(JSON saturnMag GET "${precise}" bodies 5 Mag)
+string(JSON report GET "${precise}" report)
+if(NOT status EQUAL 0 OR airless STREQUAL "" OR saturnMag STREQUAL "" OR NOT report MATCHES "\r\nחישוב מדויק \\(ERFA\\)$")
+  message(FATAL_ERROR "unexpected precise probe output: ${precise}")
+endif()
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E echo "3001	1	2	2	0	0"
+  COMMAND ${PROBE} --model precise
+  OUTPUT_VARIABLE beyond)
+string(JSON prompt GET "${beyond}" refused prompt)
+if(NOT prompt MATCHES "^החישוב המדויק מכסה את השנים 1000 עד 3000 בלבד")
+  message(FATAL_ERROR "unexpected precise refusal: ${beyond}")
+endif()
+execute_process(COMMAND ${PROBE} --model other RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+if(status EQUAL 0)
+  message(FATAL_ERROR "the probe took an unknown model")
+endif()

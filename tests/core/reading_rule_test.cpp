@@ -26,6 +26,19 @@ TEST(ReadingRule, TakesTheNumberTheTextBeginsWith) {
     }
 }
 
+TEST(ReadingRule, SkipsInvisibleFormatCharactersAndTellsNoNumberFromZero) {
+    EXPECT_EQ(readNumber("\u200e12"), 12);        // left-to-right mark
+    EXPECT_EQ(readNumber("2\u200b1"), 21);        // zero-width space
+    EXPECT_EQ(readNumber("2\u200b024"), 2024);
+    EXPECT_EQ(readNumber("\ufeff-\u202b5\u202c"), -5);  // byte-order mark, embedding
+    EXPECT_EQ(readNumber("\u05d012"), 0);          // a Hebrew letter is no blank
+    EXPECT_EQ(readNumber("\xe2\x80"), 0);           // a cut sequence stops the reading
+    EXPECT_EQ(readLeadingNumber("0"), 0.0);
+    for (const char* none : {"", "abc", "-", ".", "&H", "&O9", " \u200f "}) {
+        EXPECT_FALSE(readLeadingNumber(none)) << '"' << none << '"';
+    }
+}
+
 TEST(ReadingRule, ConvertsDecimalsExactlyAndOverflowsToInfinity) {
     EXPECT_EQ(readNumber("0.1"), 0.1);
     EXPECT_EQ(readNumber("12.00000001"), 12.00000001);

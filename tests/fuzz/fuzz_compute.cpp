@@ -1,5 +1,6 @@
 // Arbitrary bytes as the six field texts, through the reading rule and the
-// compute action: nothing may crash, hang, or come out non-finite.
+// compute action with each model: nothing may crash, hang, or come out
+// non-finite.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -30,24 +31,35 @@ void require(bool condition) {
     }
 }
 
+void requireFinite(const zenlith::ComputeOutcome& outcome) {
+    const auto* sky = std::get_if<zenlith::ComputedSky>(&outcome);
+    if (!sky) {
+        return;
+    }
+    for (const auto& body : sky->places.bodies) {
+        require(std::isfinite(body.Ra) && std::isfinite(body.Decl) && std::isfinite(body.Alt) &&
+                std::isfinite(body.AltAirless) && std::isfinite(body.Az));
+    }
+    for (const double value : {sky->places.moon.age, sky->places.moon.illumination}) {
+        require(std::isfinite(value));
+    }
+    for (const auto& marker : sky->markers) {
+        require(std::isfinite(marker.top) && std::isfinite(marker.left));
+    }
+    require(sky->report.find("NaN") == std::string::npos && sky->report.find("Infinity") == std::string::npos);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static zenlith::SkyCalculator calculator;  // reused, as the window reuses its own
+    // Reused, as the window reuses its own.
+    static zenlith::SkyCalculator classic(zenlith::ModelKind::classic);
+    static zenlith::SkyCalculator precise(zenlith::ModelKind::precise);
     const zenlith::FieldTexts fields = splitFields({reinterpret_cast<const char*>(data), size});
     for (const std::string* text : {&fields.year, &fields.month, &fields.day, &fields.hour, &fields.minute}) {
         zenlith::readNumber(*text);
     }
-    const zenlith::ComputeOutcome outcome = calculator.compute(fields, ".");
-    if (const auto* sky = std::get_if<zenlith::ComputedSky>(&outcome)) {
-        for (const auto& body : sky->places.bodies) {
-            require(std::isfinite(body.Ra) && std::isfinite(body.Decl) && std::isfinite(body.Alt) &&
-                    std::isfinite(body.Az));
-        }
-        for (const auto& marker : sky->markers) {
-            require(std::isfinite(marker.top) && std::isfinite(marker.left));
-        }
-        require(sky->report.find("NaN") == std::string::npos && sky->report.find("Infinity") == std::string::npos);
-    }
+    requireFinite(classic.compute(fields, "."));
+    requireFinite(precise.compute(fields, "."));
     return 0;
 }

@@ -77,14 +77,10 @@ TEST_F(FieldHandlersTest, TypedHour24LeavesMinutesEnabledPickedHour24DisablesThe
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(FieldHandlersTest, HourWithoutANumberIsHourZeroAndOutOfRangeIsRefusedOnce) {
-    type(hour(), QStringLiteral("abc"));
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(hour()->currentText(), "abc");
-    EXPECT_TRUE(minute()->isEnabled());
-    for (const char* refused : {"25", "-1"}) {
+TEST_F(FieldHandlersTest, HourWithoutANumberOrOutOfRangeIsRefusedOnce) {
+    for (const char* refused : {"25", "-1", "NaN", "\U0001F600"}) {
         messages.shown.clear();
-        type(hour(), QString::fromLatin1(refused));
+        paste(hour(), QString::fromUtf8(refused));
         EXPECT_EQ(messages.shown, std::vector{wrongValue(zenlith::messages::hourPrompt)}) << refused;
         EXPECT_EQ(hour()->currentText(), "") << refused;
         EXPECT_FALSE(minute()->isEnabled()) << refused;
@@ -92,10 +88,31 @@ TEST_F(FieldHandlersTest, HourWithoutANumberIsHourZeroAndOutOfRangeIsRefusedOnce
     }
 }
 
-TEST_F(FieldHandlersTest, MinuteRefusesSixtyAndNegativesButNotZero) {
-    for (const char* refused : {"60", "-5"}) {
+TEST_F(FieldHandlersTest, FieldsShowWhatTheyReadWhateverIsPasted) {
+    paste(hour(), QStringLiteral("\u200e12"));
+    EXPECT_EQ(hour()->currentText(), "12");
+    paste(day(), QStringLiteral("2\u200b1"));
+    EXPECT_EQ(day()->currentText(), "21");
+    paste(year(), QStringLiteral("\u202b٢٠٢٤\u202c"));
+    EXPECT_EQ(year()->text(), "2024");
+    type(minute(), QStringLiteral("３０"));
+    EXPECT_EQ(minute()->currentText(), "30");
+    EXPECT_EQ(minute()->lineEdit()->cursorPosition(), 2);
+    EXPECT_TRUE(messages.shown.empty());
+    pressCompute();
+    EXPECT_TRUE(calendarLine()->isReadOnly());
+    calendarLine()->setFocus();
+    calendarLine()->selectAll();
+    const QString line = calendarLine()->text();
+    QTest::keyClicks(calendarLine(), QStringLiteral("xyz"));
+    EXPECT_EQ(calendarLine()->text(), line);
+    EXPECT_EQ(calendarLine()->selectedText(), line);
+}
+
+TEST_F(FieldHandlersTest, MinuteRefusesSixtyNegativesAndTextsWithoutANumberButNotZero) {
+    for (const char* refused : {"60", "-5", "NaN", "\U0001F600"}) {
         messages.shown.clear();
-        type(minute(), QString::fromLatin1(refused));
+        paste(minute(), QString::fromUtf8(refused));
         EXPECT_EQ(messages.shown, std::vector{wrongValue(zenlith::messages::minutePrompt)}) << refused;
         EXPECT_EQ(minute()->currentText(), "") << refused;
     }

@@ -51,17 +51,19 @@ TEST(FieldRules, MonthAndDayAreTestedOnlyWhileEnabled) {
 TEST(FieldRules, HourNeedsSomeTextWithAWholeNumberUpTo24) {
     expectAccepted(judgeHour("24"), 24);
     expectAccepted(judgeHour("0"), 0);
-    expectAccepted(judgeHour("abc"), 0);
-    expectRefused(judgeHour(""));
+    expectAccepted(judgeHour("7abc"), 7);
+    for (const char* noNumber : {"", "abc", "NaN", "\xf0\x9f\x98\x80", " "}) expectRefused(judgeHour(noNumber));
     expectRefused(judgeHour("25"));
     expectRefused(judgeHour("-1"));
     expectRefused(judgeHour("7.5"));
 }
 
-TEST(FieldRules, MinuteQuestionsOnlyNonZeroNumbersWhileEnabled) {
+TEST(FieldRules, MinuteIsEmptyOrAWholeNumberUpTo59WhileEnabled) {
     expectAccepted(judgeMinute("", true), 0);
     expectAccepted(judgeMinute("00", true), 0);
-    expectAccepted(judgeMinute("xyz", true), 0);
+    expectRefused(judgeMinute("xyz", true));
+    expectRefused(judgeMinute("NaN", true));
+    expectAccepted(judgeMinute("xyz", false), 0);
     expectAccepted(judgeMinute("59", true), 59);
     expectRefused(judgeMinute("60", true));
     expectRefused(judgeMinute("-5", true));

@@ -69,6 +69,41 @@ TEST_F(WindowTest, ClockTextsOfAnotherShapeAreJudgedLikeTypedTexts) {
     EXPECT_TRUE(minute()->isEnabled());  // the hour's own handler enabled it
 }
 
+// Israel's changes as the time-zone database lists them (see the clock tests):
+// 29 March 2024 02:00 -> 03:00 and 27 October 2024 02:00 -> 01:00.
+TEST_F(WindowTest, SummerTimeBoxFollowsIsraelsClockOnEitherSideOfAChange) {
+    const struct {
+        const char* date;
+        const char* time;
+        bool summer;
+    } cases[] = {
+        {"29/03/2024", "1:59:00", false}, {"29/03/2024", "2:30:00", false},  // the skipped hour reads as winter
+        {"29/03/2024", "3:00:00", true},  {"27/10/2024", "1:30:00", true},   // the repeated hour: first pass
+        {"27/10/2024", "2:00:00", false}, {"01/07/1939", "12:00:00", false}, // before the first summer time
+        {"01/07/1943", "12:00:00", true}, {"01/07/9000", "12:00:00", true},  // beyond the listed years
+    };
+    for (const auto& c : cases) {
+        startAt(c.date, c.time);
+        EXPECT_EQ(summerTime()->isChecked(), c.summer) << c.date << ' ' << c.time;
+    }
+}
+
+TEST_F(WindowTest, AHandSetBoxHoldsUntilADateOrTimeFieldChanges) {
+    startAt("27/10/2024", "1:30:00");
+    QTest::mouseClick(summerTime(), Qt::LeftButton, {}, QPoint(5, 5));  // the hour's second pass
+    ASSERT_FALSE(summerTime()->isChecked());
+    pressCompute();
+    EXPECT_FALSE(summerTime()->isChecked());
+    erase(day());  // no date: the box keeps the user's choice
+    EXPECT_FALSE(summerTime()->isChecked());
+    type(day(), QStringLiteral("26"));
+    EXPECT_TRUE(summerTime()->isChecked());
+    type(month(), QStringLiteral("12"));
+    EXPECT_FALSE(summerTime()->isChecked());
+    pickEntry(month(), 6);
+    EXPECT_TRUE(summerTime()->isChecked());
+}
+
 TEST_F(WindowTest, NothingIsComputedOrShownBeforeTheButton) {
     startAt("05/03/2024", "7:04:09");
     EXPECT_EQ(window->objectName(), "zenlith");

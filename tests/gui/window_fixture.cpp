@@ -46,6 +46,9 @@ zenlith::FieldCombo* WindowTest::hour() const {
 zenlith::FieldCombo* WindowTest::minute() const {
     return window->findChild<zenlith::FieldCombo*>(QStringLiteral("Combo4"));
 }
+QCheckBox* WindowTest::summerTime() const {
+    return window->findChild<QCheckBox*>(QStringLiteral("Check4"));
+}
 QLineEdit* WindowTest::calendarLine() const {
     return window->findChild<QLineEdit*>(QStringLiteral("Text6"));
 }
@@ -77,7 +80,15 @@ void WindowTest::type(QWidget* field, const QString& text) {
         QTest::keyClick(field, Qt::Key_Backspace);
         return;
     }
-    QTest::keyClicks(field, text);
+    // QTest spells out ASCII keys only; other characters come as key events
+    // carrying their text, as an input method delivers them.
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(field, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 void WindowTest::erase(QWidget* field) {
@@ -102,5 +113,5 @@ void WindowTest::enterInstant(const zenlith::FieldTexts& fields) {
     type(hour(), QString::fromStdString(fields.hour));
     type(minute(), QString::fromStdString(fields.minute));
     type(year(), QString::fromStdString(fields.year));
-    window->findChild<QCheckBox*>(QStringLiteral("Check4"))->setChecked(fields.summerTime);
+    summerTime()->setChecked(fields.summerTime);
 }

@@ -13,6 +13,7 @@
 #include "recording_message_box.h"
 #include "recording_printer.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -32,6 +33,7 @@ protected:
     zenlith::FieldCombo* day() const;
     zenlith::FieldCombo* hour() const;
     zenlith::FieldCombo* minute() const;
+    QCheckBox* summerTime() const;
     QLineEdit* calendarLine() const;
     QPlainTextEdit* report() const;
     QWidget* chart() const;

@@ -90,7 +90,8 @@ private:
     std::string& out_;
 };
 
-void writeBody(JsonWriter& json, int index, const BodyPlace& body) {
+// The precise model refracts, so it also gives the altitude without air.
+void writeBody(JsonWriter& json, int index, const BodyPlace& body, ModelKind model) {
     json.raw("{");
     json.key("name");
     json.string(bodyNames[index]);
@@ -98,6 +99,9 @@ void writeBody(JsonWriter& json, int index, const BodyPlace& body) {
     json.field("Ra", body.Ra);
     json.field("Decl", body.Decl);
     json.field("Alt", body.Alt);
+    if (model == ModelKind::precise) {
+        json.field("AltAirless", body.AltAirless);
+    }
     const bool planet = index >= firstPlanet && index <= lastPlanet;
     json.field("Az", body.Az, planet);
     if (planet) {
@@ -158,7 +162,7 @@ void writeSky(JsonWriter& json, const ComputedSky& sky) {
     json.raw(",");
     json.number(sky.sky.blue);
     json.raw("],\"bodies\":");
-    writeArray(json, sky.places.bodies, [&](std::size_t n, const BodyPlace& body) { writeBody(json, static_cast<int>(n), body); });
+    writeArray(json, sky.places.bodies, [&](std::size_t n, const BodyPlace& body) { writeBody(json, static_cast<int>(n), body, sky.model); });
     json.raw(",\"moon\":");
     writeMoon(json, sky.places.moon);
     json.raw(",\"markers\":");

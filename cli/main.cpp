@@ -1,0 +1,55 @@
+// zenlith-ephemeris: the report's figures for many instants, as a table.
+#include <unistd.h>
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "ephemeris_run.h"
+#include "interruption.h"
+#include "israel_clock_rules.h"
+#include "options.h"
+
+namespace {
+
+template <class... Visitors>
+struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace zenlith::cli;
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    return std::visit(
+        Overloaded{
+            [](const ShowHelp&) {
+                std::cout << helpText();
+                return std::cout.flush() ? 0 : exitFailed;
+            },
+            [](const ShowVersion&) {
+                std::cout << "zenlith-ephemeris " ZENLITH_VERSION "\n";
+                return std::cout.flush() ? 0 : exitFailed;
+            },
+            [](const UsageError& error) {
+                std::cerr << "zenlith-ephemeris: " << error.message << '\n';
+                return exitUsage;
+            },
+            [](const Options& options) {
+                if (!options.range && options.at.empty() && ::isatty(STDIN_FILENO)) {
+                    std::cerr << "zenlith-ephemeris: give instants with --at, with --from and --to, or on standard "
+                                 "input (see --help)\n";
+                    return exitUsage;
+                }
+                catchInterruptions();
+                RunSettings settings;
+                settings.makeClockRules = [] { return std::make_unique<zenlith::IsraelClockRules>(); };
+                settings.inputFd = STDIN_FILENO;
+                settings.showProgress = ::isatty(STDERR_FILENO) != 0;
+                return runEphemeris(options, settings, std::cerr);
+            },
+        },
+        parsed);
+}

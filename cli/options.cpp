@@ -1,0 +1,235 @@
+#include "options.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+
+#include "instant_text.h"
+
+namespace zenlith::cli {
+
+namespace {
+
+constexpr std::string_view help = R"(Usage: zenlith-ephemeris [OPTION]...
+Print where the Sun, the Moon and the planets stand, seen from the site
+(32 N, 35 E), for many instants: the figures of Zenlith's report, as a table.
+
+Instants are civil dates and times of the site, "YYYY-MM-DD HH:MM":
+      --at INSTANT         one instant; may be given more than once
+      --from INSTANT       first instant of a range
+      --to INSTANT         last instant of the range (included when a step lands on it)
+      --step DURATION      10m, 1h, 1d, 1w ... (minutes, hours, days, weeks; default 1h)
+  With none of these, the instants are read from standard input, one a line.
+      --summer MODE        auto (Israel's rules, the default), on (UT+3) or off (UT+2)
+
+What to print:
+      --model MODEL        classic (the default) or precise
+      --bodies LIST        comma-separated, from: sun,mercury,venus,mars,jupiter,
+                           saturn,uranus,neptune,moon (default: all, in this order)
+      --fields LIST        comma-separated, from: ra,decl,az,alt,rearth,mag,phase,
+                           diameter,lon,lat,age (default: all, in this order)
+      --format FORMAT      text (aligned, the default), csv, tsv or json (JSON Lines)
+      --full               every digit that reads back exactly, instead of the
+                           report's cut to two decimals
+      --output FILE        write to FILE, replaced only when the run succeeds
+
+      --help               show this help and exit
+      --version            show the version and exit
+
+A date the window refuses is refused with the window's reason. Exit status
+is 0 on success, 1 for a refused instant or a failed write, 2 for a mistake
+on the command line, 130 when interrupted.
+)";
+
+constexpr std::string_view instantHint = "; write YYYY-MM-DD HH:MM";
+
+struct Reader {
+    Options options;
+    bool formatGiven = false;
+    std::optional<CivilDateTime> from;
+    std::optional<CivilDateTime> to;
+    std::optional<long long> step;
+    std::map<std::string_view, int> seen;
+};
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::vector<std::string_view> splitList(std::string_view text) {
+    std::vector<std::string_view> items;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        items.push_back(text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) return items;
+        start = comma + 1;
+    }
+}
+
+// A comma-separated list of names, each known and none twice.
+template <typename Item, typename Lookup>
+std::optional<std::string> readList(std::string_view option, std::string_view text, std::string_view known,
+                                    Lookup lookup, std::vector<Item>& items) {
+    items.clear();
+    for (const std::string_view name : splitList(text)) {
+        const std::optional<Item> item = lookup(name);
+        if (!item) {
+            return std::string(option) + ": " + quoted(name) + " is not one of " + std::string(known);
+        }
+        for (const Item& earlier : items) {
+            if (earlier == *item) return std::string(option) + " names " + quoted(name) + " twice";
+        }
+        items.push_back(*item);
+    }
+    return std::nullopt;
+}
+
+using Handler = std::function<std::optional<std::string>(Reader&, std::string_view)>;
+
+std::optional<std::string> readInstant(std::string_view option, std::string_view text, CivilDateTime& into) {
+    const auto when = parseInstant(text);
+    if (!when) return std::string(option) + ": " + quoted(text) + " is not an instant" + std::string(instantHint);
+    into = *when;
+    return std::nullopt;
+}
+
+template <typename Value>
+std::optional<std::string> readChoice(std::string_view text, std::initializer_list<std::pair<std::string_view, Value>> choices,
+                                      Value& into, std::string message) {
+    for (const auto& [name, value] : choices) {
+        if (name == text) {
+            into = value;
+            return std::nullopt;
+        }
+    }
+    return message;
+}
+
+const std::map<std::string_view, Handler>& valueOptions() {
+    static const std::map<std::string_view, Handler> handlers = {
+        {"--at", [](Reader& r, std::string_view text) {
+             CivilDateTime when;
+             auto error = readInstant("--at", text, when);
+             if (!error) r.options.at.push_back(when);
+             return error;
+         }},
+        {"--from", [](Reader& r, std::string_view text) { return readInstant("--from", text, r.from.emplace()); }},
+        {"--to", [](Reader& r, std::string_view text) { return readInstant("--to", text, r.to.emplace()); }},
+        {"--step", [](Reader& r, std::string_view text) -> std::optional<std::string> {
+             r.step = parseStep(text);
+             if (!r.step) return "--step must be a positive duration such as 10m, 1h or 1d";
+             return std::nullopt;
+         }},
+        {"--summer", [](Reader& r, std::string_view text) {
+             return readChoice(text, {{"auto", SummerMode::automatic}, {"on", SummerMode::on}, {"off", SummerMode::off}},
+                               r.options.summer, "--summer must be auto, on or off");
+         }},
+        {"--model", [](Reader& r, std::string_view text) {
+             return readChoice(text, {{"classic", ModelKind::classic}, {"precise", ModelKind::precise}},
+                               r.options.model, "--model must be classic or precise");
+         }},
+        {"--format", [](Reader& r, std::string_view text) {
+             return readChoice(text,
+                               {{"csv", TableStyle::csv}, {"tsv", TableStyle::tsv}, {"json", TableStyle::json},
+                                {"text", TableStyle::text}},
+                               r.options.columns.style, "--format must be csv, tsv, json or text");
+         }},
+        {"--bodies", [](Reader& r, std::string_view text) {
+             return readList("--bodies", text, "sun, mercury, venus, mars, jupiter, saturn, uranus, neptune, moon",
+                             bodyNamed, r.options.columns.bodies);
+         }},
+        {"--fields", [](Reader& r, std::string_view text) {
+             return readList("--fields", text, "ra, decl, az, alt, rearth, mag, phase, diameter, lon, lat, age",
+                             fieldNamed, r.options.columns.fields);
+         }},
+        {"--output", [](Reader& r, std::string_view text) -> std::optional<std::string> {
+             if (text.empty()) return "--output needs a file name";
+             r.options.outputPath = std::string(text);
+             return std::nullopt;
+         }},
+    };
+    return handlers;
+}
+
+std::optional<std::string> finishRange(Reader& r) {
+    if (!r.from && !r.to) {
+        if (r.step) return "--step needs --from and --to";
+        return std::nullopt;
+    }
+    if (!r.from) return "--to needs --from";
+    if (!r.to) return "--from needs --to";
+    if (!r.options.at.empty()) return "--at cannot be combined with --from and --to";
+    r.options.range = InstantRange{*r.from, *r.to, r.step.value_or(60)};
+    return std::nullopt;
+}
+
+std::string valueExample(std::string_view option) {
+    if (option == "--at" || option == "--from" || option == "--to") return " such as \"2026-03-01 12:00\"";
+    if (option == "--step") return " such as 10m, 1h or 1d";
+    return "";
+}
+
+}  // namespace
+
+std::optional<long long> parseStep(std::string_view text) {
+    long long count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (error != std::errc() || end == text.data() || count <= 0) return std::nullopt;
+    const std::string_view unit(end, static_cast<std::size_t>(text.data() + text.size() - end));
+    static constexpr std::pair<std::string_view, long long> units[] = {
+        {"m", 1}, {"min", 1}, {"h", 60}, {"d", 1440}, {"w", 10080},
+    };
+    // Longer than any span of years the window takes: keeps the arithmetic exact.
+    constexpr long long longestStep = 20000LL * 366 * 1440;
+    for (const auto& [name, minutes] : units) {
+        if (unit == name) {
+            if (count > longestStep / minutes) return std::nullopt;
+            return count * minutes;
+        }
+    }
+    return std::nullopt;
+}
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& arguments) {
+    // Asking for help wins over any mistake beside it.
+    for (const std::string_view argument : arguments) {
+        if (argument == "--help" || argument == "-h") return ShowHelp{};
+        if (argument == "--version") return ShowVersion{};
+    }
+    Reader r;
+    r.options.columns = allColumns();
+    for (std::size_t n = 0; n < arguments.size(); ++n) {
+        std::string_view argument = arguments[n];
+        if (argument == "--full") {
+            r.options.columns.full = true;
+            continue;
+        }
+        std::optional<std::string_view> value;
+        if (const std::size_t equals = argument.find('='); argument.starts_with("--") && equals != std::string_view::npos) {
+            value = argument.substr(equals + 1);
+            argument = argument.substr(0, equals);
+        }
+        const auto handler = valueOptions().find(argument);
+        if (handler == valueOptions().end()) {
+            if (argument.starts_with("-")) return UsageError{"unknown option " + std::string(argument) + " (see --help)"};
+            return UsageError{"unexpected argument " + quoted(argument) + " (see --help)"};
+        }
+        if (!value) {
+            if (n + 1 == arguments.size()) {
+                return UsageError{std::string(argument) + " needs a value" + valueExample(argument)};
+            }
+            value = arguments[++n];
+        }
+        if (handler->first != "--at" && r.seen[handler->first]++ > 0) {
+            return UsageError{std::string(argument) + " is given twice"};
+        }
+        if (auto error = handler->second(r, *value)) return UsageError{std::move(*error)};
+    }
+    if (auto error = finishRange(r)) return UsageError{std::move(*error)};
+    return std::move(r.options);
+}
+
+std::string_view helpText() { return help; }
+
+}  // namespace zenlith::cli

@@ -1,0 +1,37 @@
+#pragma once
+// Rows of the table, one per body per instant: the instant as the site's
+// clock reads it, the offset from universal time the computation used, the
+// body, then the chosen figures. CSV follows RFC 4180 (header row, CR LF);
+// TSV is the same with tabs and LF; JSON is one object a line; text is
+// aligned in fixed columns for a terminal.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "table_columns.h"
+
+namespace zenlith::cli {
+
+class TableWriter {
+public:
+    explicit TableWriter(TableColumns columns);
+
+    // Nothing for JSON Lines, whose every line names its values.
+    void appendHeader(std::string& out) const;
+
+    // summerTime: the clock reads UT+3, otherwise UT+2.
+    void appendRows(std::string& out, std::string_view instantText, bool summerTime, const SkyPlaces& places) const;
+
+private:
+    void beginRow(std::string& out) const;
+    void appendCell(std::string& out, std::size_t column, std::string_view text, bool isNumber) const;
+    void appendNumberCell(std::string& out, std::size_t column, double value) const;
+    void endRow(std::string& out) const;
+
+    TableColumns columns_;
+    std::vector<std::string> names_;        // every column's
+    std::vector<std::string> jsonKeys_;     // "name": for each column
+    std::vector<std::size_t> textWidths_;   // for the text style
+};
+
+}  // namespace zenlith::cli

@@ -1,0 +1,55 @@
+#include "precise_sky_model.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+
+#include "coverage.h"
+#include "earth_and_moon.h"
+#include "instant_frame.h"
+#include "new_moon.h"
+#include "planet_place.h"
+#include "sky_position.h"
+
+namespace zenlith {
+
+namespace {
+
+using namespace precise;
+
+// The Moon's ecliptic place, elongation, age and lit fraction, all geocentric.
+MoonValues moonValuesAt(const InstantFrame& frame, const Vector& moon, const Vector& sun) {
+    const EclipticAngles moonAngles = eclipticAngles(rotate(frame.trueEcliptic, moon));
+    const EclipticAngles sunAngles = eclipticAngles(rotate(frame.trueEcliptic, sun));
+    MoonValues values;
+    values.lon = moonAngles.lon;
+    values.lat = moonAngles.lat;
+    values.elongation = eraAnp((moonAngles.lon - sunAngles.lon) * ERFA_DD2R) * ERFA_DR2D;
+    values.age = frame.terrestrialTime - lastNewMoon(frame.terrestrialTime, frame.trueEcliptic);
+    // The phase angle at the Moon, between the Sun and the Earth.
+    const Vector sunFromMoon = sun - moon;
+    const double cosPhase = -dot(sunFromMoon, moon) / (length(sunFromMoon) * length(moon));
+    values.illumination = 100 * (1 + cosPhase) / 2;
+    return values;
+}
+
+}  // namespace
+
+bool PreciseSkyModel::covers(double julianDate) const { return precise::covers(julianDate); }
+
+SkyPlaces PreciseSkyModel::placesAt(double julianDate) {
+    const InstantFrame frame = frameAt(julianDate);
+    SkyPlaces places;
+    const Vector sun = apparentSun(frame.earthAndMoon);
+    placeFromSite(frame, sun, places.bodies[sunIndex]);
+    for (int k = firstPlanet; k <= lastPlanet; ++k) {
+        places.bodies[k] = planetPlace(frame, static_cast<BodyIndex>(k));
+    }
+    const Vector moon = apparentMoon(frame.earthAndMoon).position;
+    placeFromSite(frame, moon, places.bodies[moonIndex]);
+    places.moon = moonValuesAt(frame, moon, sun);
+    return places;
+}
+
+}  // namespace zenlith

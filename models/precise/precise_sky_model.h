@@ -1,0 +1,17 @@
+#pragma once
+// The precise model behind the models' interface: ERFA's series for the Sun,
+// the Moon and the planets, brought to the site with light time, aberration,
+// precession–nutation, the Earth's rotation, parallax and refraction.
+#include "sky_model.h"
+
+namespace zenlith {
+
+class PreciseSkyModel final : public SkyModel {
+public:
+    ModelKind kind() const override { return ModelKind::precise; }
+    // The years 1000 to 3000 (coverage.h).
+    bool covers(double julianDate) const override;
+    SkyPlaces placesAt(double julianDate) override;
+};
+
+}  // namespace zenlith

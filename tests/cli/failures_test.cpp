@@ -1,0 +1,135 @@
+// What goes wrong is said in one line that names what to fix, with a
+// non-zero status, nothing on standard output and no file left behind.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "program_run.h"
+
+namespace zenlith::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+void expectOneLineError(const ProgramResult& result, int status, const std::string& fragment) {
+    EXPECT_EQ(result.status, status) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(result.err.starts_with("zenlith-ephemeris: ")) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    EXPECT_NE(result.err.find(fragment), std::string::npos) << result.err << " lacks " << fragment;
+}
+
+TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;  // 2 for the command line's own mistakes
+        std::string fragment;
+    };
+    const Case cases[] = {
+        {{"--step", "0m", "--from", "2020-01-01", "--to", "2020-01-02"}, 2, "--step must be a positive duration"},
+        {{"--from", "2020-01-01", "--to", "2020-01-02", "--step", "-1h"}, 2, "--step"},
+        {{"--from", "2020-01-01", "--to", "2020-01-02", "--step", "99999999999999999999d"}, 2, "--step"},
+        {{"--from", "2020-01-01", "--to", "2020-01-02", "--step", "1y"}, 2, "--step"},
+        {{"--from", "2020-01-01"}, 2, "--from needs --to"},
+        {{"--to", "2020-01-01"}, 2, "--to needs --from"},
+        {{"--step", "1h"}, 2, "--step needs --from and --to"},
+        {{"--from", "2020-01-02", "--to", "2020-01-01"}, 2, "--to must not be before --from"},
+        {{"--from", "-5-01-01", "--to", "5-01-01"}, 1, "passes through year 0"},
+        {{"--at", "2020-01-01", "--from", "2020-01-01", "--to", "2020-01-02"}, 2, "--at cannot be combined"},
+        {{"--at", "yesterday"}, 2, "--at: \"yesterday\" is not an instant"},
+        {{"--at", "2020-01-01 12:00:30"}, 2, "--at"},
+        {{"--at"}, 2, "--at needs a value"},
+        {{"--summer", "maybe", "--at", "2020-01-01"}, 2, "--summer must be auto, on or off"},
+        {{"--model", "exact", "--at", "2020-01-01"}, 2, "--model must be classic or precise"},
+        {{"--format", "xml", "--at", "2020-01-01"}, 2, "--format must be csv, tsv, json or text"},
+        {{"--bodies", "sun,pluto", "--at", "2020-01-01"}, 2, "--bodies: \"pluto\" is not one of"},
+        {{"--bodies", "sun,,moon", "--at", "2020-01-01"}, 2, "--bodies: \"\" is not one of"},
+        {{"--fields", "ra,ra", "--at", "2020-01-01"}, 2, "--fields names \"ra\" twice"},
+        {{"--format", "csv", "--format", "tsv", "--at", "2020-01-01"}, 2, "--format is given twice"},
+        {{"--output=", "--at", "2020-01-01"}, 2, "--output needs a file name"},
+        {{"--output", "/", "--at", "2020-01-01"}, 1, "--output / is a directory"},
+        {{"--output", "/nonexistent-folder/t.csv", "--at", "2020-01-01"}, 1, "--output cannot create"},
+        {{"--colour"}, 2, "unknown option --colour"},
+        {{"2020-01-01"}, 2, "unexpected argument \"2020-01-01\""},
+    };
+    for (const Case& c : cases) {
+        expectOneLineError(runProgram(c.arguments), c.status, c.fragment);
+    }
+}
+
+TEST(EphemerisFailures, HostileStandardInputIsRefusedAtItsLine) {
+    std::string junk;
+    for (int c = 0; c < 256; ++c) junk += static_cast<char>(c);
+    expectOneLineError(runProgram({}, junk), 1, "standard input line 1 is not an instant");
+    expectOneLineError(runProgram({}, std::string(1 << 20, '7')), 1, "standard input line 1 is longer than any instant");
+    expectOneLineError(runProgram({}, "\n2020-01-01 10:00\n"), 1, "standard input line 1 is empty");
+    expectOneLineError(runProgram({}, std::string("2020-01-01\0 10:00\n", 18)), 1, "line 1 is not an instant");
+    // Rows before the bad line are printed; the message names the line.
+    const ProgramResult later = runProgram({"--format", "csv"}, "2020-01-01 10:00\n2020-01-01 11:00\n\n");
+    EXPECT_EQ(later.status, 1);
+    EXPECT_EQ(std::count(later.out.begin(), later.out.end(), '\n'), 1 + 2 * 9);
+    EXPECT_NE(later.err.find("standard input line 3 is empty"), std::string::npos) << later.err;
+    // No input at all is an empty table, not a mistake.
+    const ProgramResult nothing = runProgram({"--format", "csv"}, "");
+    EXPECT_EQ(nothing.status, 0);
+    EXPECT_TRUE(nothing.out.starts_with("time,utc_offset,body,ra,")) << nothing.out;
+}
+
+TEST(EphemerisFailures, AFullDiskIsReported) {
+    expectOneLineError(runProgram({"--at", "2020-01-01"}, {}, "/dev/full"), 1, "No space left on device");
+    expectOneLineError(runProgram({"--at", "2020-01-01", "--output", "/dev/full"}), 1, "No space left on device");
+}
+
+class OutputFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("zenlith-cli-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+        return names;
+    }
+    fs::path folder;
+};
+
+TEST_F(OutputFolder, AFailedRunLeavesNoFileAndKeepsTheOldOne) {
+    const std::string table = (folder / "moon.csv").string();
+    const ProgramResult failed = runProgram({"--output", table, "--format", "csv"}, "2020-01-01 10:00\nlater\n");
+    expectOneLineError(failed, 1, "standard input line 2");
+    EXPECT_TRUE(entries().empty());
+
+    std::ofstream(table) << "old table\n";
+    ::chmod(table.c_str(), 0640);
+    EXPECT_EQ(runProgram({"--output", table, "--at", "2020-01-01", "--at", "2020-02-30"}).status, 1);
+    EXPECT_EQ(entries(), std::vector<std::string>{"moon.csv"});
+    std::ifstream old(table);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old table\n");
+
+    const ProgramResult done = runProgram({"--output", table, "--at", "2020-01-01", "--format", "csv"});
+    EXPECT_EQ(done.status, 0) << done.err;
+    EXPECT_EQ(done.out, "");
+    EXPECT_EQ(entries(), std::vector<std::string>{"moon.csv"});
+    std::ifstream written(table, std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(written), {});
+    EXPECT_TRUE(text.starts_with("time,utc_offset,body,ra,decl,az,alt,rearth,mag,phase,diameter,lon,lat,age\r\n"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 10);
+    EXPECT_EQ(fs::status(table).permissions(), fs::perms(0640));
+}
+
+TEST_F(OutputFolder, CtrlCStopsCleanlyAndLeavesNoFile) {
+    const std::string table = (folder / "years.csv").string();
+    const int status = interruptProgram(
+        {"--from", "1000-01-01", "--to", "9000-01-01", "--step", "1m", "--format", "csv", "--output", table}, 700);
+    EXPECT_EQ(status, 130);
+    EXPECT_TRUE(entries().empty());
+}
+
+}  // namespace
+}  // namespace zenlith::cli
