@@ -33,26 +33,37 @@ for needed in /usr/sbin/cupsd /usr/lib/cups/backend/cups-pdf /usr/share/ppd/cups
 done
 as_root true 2>/dev/null || skip "the spooler's cups-pdf backend runs only as root: needs root or password-less sudo"
 
-# The spooler runs its filters as the user lp, which must reach the folder;
-# a private $TMPDIR does not let it, /tmp does.
-base=$(mktemp -d)
-chmod 0755 "$base"
-if ! as_root runuser -u lp -- test -x "$base"; then
-  rmdir "$base"
-  base=$(mktemp -d -p /tmp)
-  chmod 0755 "$base"
-fi
-cupsd_pid=""
+base=""
+# The scheduler writes no pid file in the foreground: its wrapper notes its
+# pid, which the scheduler keeps when the wrapper execs it.
+stop_cupsd() {
+  local pid
+  pid=$(cat "$base/state/cupsd.pid" 2>/dev/null) || return 0
+  as_root kill "$pid" 2>/dev/null || return 0
+  for _ in $(seq 100); do
+    [ -d "/proc/$pid" ] || return 0
+    sleep 0.1
+  done
+  as_root kill -KILL "$pid" 2>/dev/null || true
+}
 cleanup() {
-  if [ -n "$cupsd_pid" ]; then
-    as_root kill "$cupsd_pid" 2>/dev/null || true
-    wait "$cupsd_pid" 2>/dev/null || true
-  fi
+  [ -n "$base" ] || return 0
+  stop_cupsd
   as_root rm -rf "$base"
 }
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
+
+# The spooler runs its filters as the user lp, which must reach the folder;
+# a private $TMPDIR does not let it, /tmp does.
+base=$(mktemp -d)
+chmod 0755 "$base"
+if ! as_root runuser -u lp -- test -x "$base"; then
+  rm -rf "$base"
+  base=$(mktemp -d -p /tmp)
+  chmod 0755 "$base"
+fi
 
 mkdir -p "$base"/{conf,log,home,client,pdf,gs,requests/tmp,cache,state}
 socket=$base/cupsd.sock
@@ -92,10 +103,10 @@ DecodeHexStrings 1
 EOF
 
 as_root unshare --mount --propagation private sh -c '
-  mount --bind "$1/cups-pdf.conf" /etc/cups/cups-pdf.conf &&
+  mount --bind "$1/cups-pdf.conf" /etc/cups/cups-pdf.conf || exit 1
+  echo $$ >"$1/state/cupsd.pid"
   exec /usr/sbin/cupsd -f -c "$1/conf/cupsd.conf" -s "$1/conf/cups-files.conf"' sh "$base" \
   </dev/null >"$base/log/cupsd.out" 2>&1 &
-cupsd_pid=$!
 
 export CUPS_SERVER=$socket
 private_spooler_up() {
@@ -103,7 +114,7 @@ private_spooler_up() {
 }
 for _ in $(seq 100); do
   private_spooler_up && break
-  [ -d "/proc/$cupsd_pid" ] || break
+  [ -n "$(jobs -r)" ] || break
   sleep 0.1
 done
 if ! private_spooler_up; then
