@@ -29,16 +29,29 @@ void ComputeActionWithReport(benchmark::State& state) {
 }
 BENCHMARK(ComputeActionWithReport);
 
-// The precise model for all nine bodies at one instant, the Moon's age search
-// included.
+// The precise model for all nine bodies at one instant, the search for the
+// last new Moon included: a fresh model each time, so nothing is kept.
 void PreciseAllBodies(benchmark::State& state) {
-    zenlith::PreciseSkyModel model;
     const double julianDate = 2460371.0;  // 2024 March 1, 12h UT
     for (auto _ : state) {
+        zenlith::PreciseSkyModel model;
         auto places = model.placesAt(julianDate);
         benchmark::DoNotOptimize(places);
     }
 }
 BENCHMARK(PreciseAllBodies);
+
+// Minute after minute, as a search for rising or setting asks: the model
+// keeps the lunation's new Moon.
+void PreciseMinuteAfterMinute(benchmark::State& state) {
+    zenlith::PreciseSkyModel model;
+    double julianDate = 2460371.0;
+    for (auto _ : state) {
+        auto places = model.placesAt(julianDate);
+        benchmark::DoNotOptimize(places);
+        julianDate += 1.0 / 1440;
+    }
+}
+BENCHMARK(PreciseMinuteAfterMinute);
 
 }  // namespace

@@ -30,7 +30,7 @@ public:
 private:
     std::unique_ptr<InstantWorker> makeWorker() const {
         auto rules = options_.summer == SummerMode::automatic ? settings_.makeClockRules() : nullptr;
-        return std::make_unique<InstantWorker>(writer_, options_.summer, std::move(rules));
+        return std::make_unique<InstantWorker>(writer_, options_.summer, std::move(rules), options_.model);
     }
     std::optional<Failure> checkGivenInstants() const;
     std::unique_ptr<InstantSource> makeSource() const;
@@ -44,9 +44,6 @@ private:
 // Instants named on the command line are checked before anything is written:
 // a refusal names its option. A range's instants all lie between its ends.
 std::optional<Failure> Run::checkGivenInstants() const {
-    if (options_.model != ModelKind::classic) {
-        return Failure{"--model precise is not available in this build", exitUsage};
-    }
     const auto worker = makeWorker();
     std::string scratch;
     auto check = [&](std::string_view option, const CivilDateTime& when) -> std::optional<Failure> {

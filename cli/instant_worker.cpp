@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "instant_text.h"
+#include "message_text.h"
 #include "summer_time.h"
 #include "typed_fields.h"
 
@@ -21,21 +22,12 @@ FieldTexts fieldTextsOf(const CivilDateTime& when, bool summerTime) {
             numberText(when.minute), summerTime};
 }
 
-// A line's text in a message only when it is short and plain.
-std::string quotedIfPlain(std::string_view line) {
-    if (line.size() > 40) return {};
-    for (const char c : line) {
-        if (c < ' ' || c > '~') return {};
-    }
-    return " \"" + std::string(line) + "\"";
-}
-
 std::string lineProblem(std::uint64_t lineNumber, std::string_view line) {
     const std::string where = "standard input line " + std::to_string(lineNumber);
     if (line.find_first_not_of(" \t\r") == std::string_view::npos) {
         return where + " is empty; write one instant a line as YYYY-MM-DD HH:MM";
     }
-    return where + quotedIfPlain(line) + " is not an instant; write YYYY-MM-DD HH:MM";
+    return where + " " + quotedForMessage(line) + " is not an instant; write YYYY-MM-DD HH:MM";
 }
 
 }  // namespace
@@ -49,8 +41,9 @@ std::string describeRefusal(std::string_view where, const CivilDateTime& when, s
     return text;
 }
 
-InstantWorker::InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules)
-    : writer_(writer), summer_(summer), rules_(std::move(rules)) {}
+InstantWorker::InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules,
+                             ModelKind model)
+    : writer_(writer), summer_(summer), rules_(std::move(rules)), calculator_(model) {}
 
 bool InstantWorker::summerTimeAt(const CivilDateTime& when) const {
     switch (summer_) {
@@ -62,10 +55,13 @@ bool InstantWorker::summerTimeAt(const CivilDateTime& when) const {
     return zenlith::summerTimeAt(*rules_, when).value_or(false);
 }
 
-std::optional<std::string_view> InstantWorker::appendRows(const CivilDateTime& when, std::string& out) {
+std::optional<std::string_view> InstantWorker::appendRows(const CivilDateTime& when, std::string& out,
+                                                          Fields fields) {
     const bool summer = summerTimeAt(when);
     const FieldTexts texts = fieldTextsOf(when, summer);
-    if (const auto refusal = typedFieldsRefusal(texts)) return refusal->prompt;
+    if (fields == Fields::toJudge) {
+        if (const auto refusal = typedFieldsRefusal(texts)) return refusal->prompt;
+    }
     const PlacementOutcome outcome = calculator_.place(texts);
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) return refusal->prompt;
     instantText_.clear();
@@ -77,6 +73,8 @@ std::optional<std::string_view> InstantWorker::appendRows(const CivilDateTime& w
 void InstantWorker::run(const InstantBlock& block, std::size_t first, std::size_t last) {
     output_.clear();
     error_.reset();
+    // Instants that come ready (--at, a range) were judged before the run.
+    const Fields fields = block.lines.empty() ? Fields::judged : Fields::toJudge;
     for (std::size_t n = first; n < last; ++n) {
         CivilDateTime when;
         if (block.lines.empty()) {
@@ -89,7 +87,7 @@ void InstantWorker::run(const InstantBlock& block, std::size_t first, std::size_
             }
             when = *parsed;
         }
-        if (const auto refusal = appendRows(when, output_)) {
+        if (const auto refusal = appendRows(when, output_, fields)) {
             const std::string where =
                 block.lines.empty() ? "instant" : "standard input line " + std::to_string(block.firstLineNumber + n) + ":";
             error_ = describeRefusal(where, when, *refusal);

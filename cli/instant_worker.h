@@ -17,7 +17,7 @@ namespace zenlith::cli {
 class InstantWorker {
 public:
     // rules: the site's clock, needed only when summer time is decided by it.
-    InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules);
+    InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules, ModelKind model);
 
     // Rows for items [first, last) of the block; stops at the first item it
     // cannot compute, with the reason in error().
@@ -25,8 +25,13 @@ public:
     const std::string& output() const { return output_; }
     const std::optional<std::string>& error() const { return error_; }
 
+    // Whether the window's fields still have to judge an instant: those of a
+    // range lie between its two ends, which were judged already.
+    enum class Fields { toJudge, judged };
+
     // Appends one instant's rows; the window's reason when it refuses it.
-    std::optional<std::string_view> appendRows(const CivilDateTime& when, std::string& out);
+    std::optional<std::string_view> appendRows(const CivilDateTime& when, std::string& out,
+                                               Fields fields = Fields::toJudge);
 
 private:
     bool summerTimeAt(const CivilDateTime& when) const;

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "instant_text.h"
+#include "message_text.h"
 
 namespace zenlith::cli {
 
@@ -52,10 +53,6 @@ struct Reader {
     std::map<std::string_view, int> seen;
 };
 
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
 std::vector<std::string_view> splitList(std::string_view text) {
     std::vector<std::string_view> items;
     std::size_t start = 0;
@@ -75,10 +72,10 @@ std::optional<std::string> readList(std::string_view option, std::string_view te
     for (const std::string_view name : splitList(text)) {
         const std::optional<Item> item = lookup(name);
         if (!item) {
-            return std::string(option) + ": " + quoted(name) + " is not one of " + std::string(known);
+            return std::string(option) + ": " + quotedForMessage(name) + " is not one of " + std::string(known);
         }
         for (const Item& earlier : items) {
-            if (earlier == *item) return std::string(option) + " names " + quoted(name) + " twice";
+            if (earlier == *item) return std::string(option) + " names " + quotedForMessage(name) + " twice";
         }
         items.push_back(*item);
     }
@@ -89,7 +86,7 @@ using Handler = std::function<std::optional<std::string>(Reader&, std::string_vi
 
 std::optional<std::string> readInstant(std::string_view option, std::string_view text, CivilDateTime& into) {
     const auto when = parseInstant(text);
-    if (!when) return std::string(option) + ": " + quoted(text) + " is not an instant" + std::string(instantHint);
+    if (!when) return std::string(option) + ": " + quotedForMessage(text) + " is not an instant" + std::string(instantHint);
     into = *when;
     return std::nullopt;
 }
@@ -212,8 +209,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
         }
         const auto handler = valueOptions().find(argument);
         if (handler == valueOptions().end()) {
-            if (argument.starts_with("-")) return UsageError{"unknown option " + std::string(argument) + " (see --help)"};
-            return UsageError{"unexpected argument " + quoted(argument) + " (see --help)"};
+            if (argument.starts_with("-")) return UsageError{"unknown option " + quotedForMessage(argument) + " (see --help)"};
+            return UsageError{"unexpected argument " + quotedForMessage(argument) + " (see --help)"};
         }
         if (!value) {
             if (n + 1 == arguments.size()) {

@@ -23,25 +23,25 @@ std::optional<int> indexOf(const std::array<std::string_view, N>& names, std::st
 }
 
 // The Moon's line gives its own ecliptic place, age and lit percentage.
-std::optional<double> moonValue(const SkyPlaces& places, Field field) {
+const double* moonAddress(const MoonValues& moon, Field field) {
     switch (field) {
-        case Field::lon: return places.moon.lon;
-        case Field::lat: return places.moon.lat;
-        case Field::age: return places.moon.age;
-        case Field::phase: return places.moon.illumination;
-        default: return std::nullopt;
+        case Field::lon: return &moon.lon;
+        case Field::lat: return &moon.lat;
+        case Field::age: return &moon.age;
+        case Field::phase: return &moon.illumination;
+        default: return nullptr;
     }
 }
 
-std::optional<double> planetValue(const BodyPlace& body, Field field) {
+const double* planetAddress(const BodyPlace& body, Field field) {
     switch (field) {
-        case Field::rearth: return body.Rearth;
-        case Field::mag: return body.Mag;
-        case Field::phase: return body.Phase;
-        case Field::diameter: return body.AngularDiameter;
-        case Field::lon: return body.Lon;
-        case Field::lat: return body.Lat;
-        default: return std::nullopt;
+        case Field::rearth: return &body.Rearth;
+        case Field::mag: return &body.Mag;
+        case Field::phase: return &body.Phase;
+        case Field::diameter: return &body.AngularDiameter;
+        case Field::lon: return &body.Lon;
+        case Field::lat: return &body.Lat;
+        default: return nullptr;
     }
 }
 
@@ -63,18 +63,18 @@ std::optional<Field> fieldNamed(std::string_view name) {
     return index ? std::optional<Field>(static_cast<Field>(*index)) : std::nullopt;
 }
 
-std::optional<double> fieldValue(const SkyPlaces& places, int body, Field field) {
+const double* fieldAddress(const SkyPlaces& places, int body, Field field) {
     const BodyPlace& place = places.bodies[static_cast<std::size_t>(body)];
     switch (field) {
-        case Field::ra: return place.Ra;
-        case Field::decl: return place.Decl;
-        case Field::az: return place.Az;
-        case Field::alt: return place.Alt;
+        case Field::ra: return &place.Ra;
+        case Field::decl: return &place.Decl;
+        case Field::az: return &place.Az;
+        case Field::alt: return &place.Alt;
         default: break;
     }
-    if (body == moonIndex) return moonValue(places, field);
-    if (body >= firstPlanet && body <= lastPlanet) return planetValue(place, field);
-    return std::nullopt;
+    if (body == moonIndex) return moonAddress(places.moon, field);
+    if (body >= firstPlanet && body <= lastPlanet) return planetAddress(place, field);
+    return nullptr;
 }
 
 }  // namespace zenlith::cli

@@ -29,8 +29,8 @@ std::optional<int> bodyNamed(std::string_view name);
 std::string_view fieldName(Field field);
 std::optional<Field> fieldNamed(std::string_view name);
 
-// The figure as the report takes it from the model's places; nothing for a
-// figure the report does not give for that body.
-std::optional<double> fieldValue(const SkyPlaces& places, int body, Field field);
+// Where the report takes the figure from among the model's places; null for
+// a figure the report does not give for that body.
+const double* fieldAddress(const SkyPlaces& places, int body, Field field);
 
 }  // namespace zenlith::cli

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "interruption.h"
+#include "message_text.h"
 
 namespace zenlith::cli {
 
@@ -43,7 +44,7 @@ mode_t permissionsFor(const std::string& path) {
 TableOutput::TableOutput() : fd_(STDOUT_FILENO), name_("standard output") {}
 
 TableOutput::TableOutput(int fd, std::string path, std::string temporaryPath)
-    : fd_(fd), name_(path), path_(std::move(path)), temporaryPath_(std::move(temporaryPath)) {}
+    : fd_(fd), name_(quotedForMessage(path)), path_(std::move(path)), temporaryPath_(std::move(temporaryPath)) {}
 
 TableOutput::TableOutput(TableOutput&& other) noexcept
     : fd_(other.fd_), name_(std::move(other.name_)), path_(std::move(other.path_)),
@@ -58,12 +59,12 @@ std::optional<TableOutput> TableOutput::open(const std::string& path, std::strin
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
         if (S_ISDIR(existing.st_mode)) {
-            error = "--output " + path + " is a directory";
+            error = "--output " + quotedForMessage(path) + " is a directory";
             return std::nullopt;
         }
         const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
         if (fd < 0) {
-            error = "--output cannot open " + path + ": " + reason();
+            error = "--output cannot open " + quotedForMessage(path) + ": " + reason();
             return std::nullopt;
         }
         TableOutput output(fd, path, {});
@@ -75,7 +76,7 @@ std::optional<TableOutput> TableOutput::open(const std::string& path, std::strin
     name.push_back('\0');
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) {
-        error = "--output cannot create a file beside " + path + ": " + reason();
+        error = "--output cannot create a file beside " + quotedForMessage(path) + ": " + reason();
         return std::nullopt;
     }
     ::fchmod(fd, permissionsFor(path));

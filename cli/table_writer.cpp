@@ -1,10 +1,13 @@
 #include "table_writer.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "display_cut.h"
-#include "number_cells.h"
+#include "number_text.h"
 
 namespace zenlith::cli {
 
@@ -15,14 +18,22 @@ constexpr std::size_t timeWidth = 17;    // "-2000-01-01 00:00"
 constexpr std::size_t bodyWidth = 7;     // "mercury"
 constexpr std::size_t cutNumberWidth = 8;
 constexpr std::size_t fullNumberWidth = 22;
+// A row is built in a buffer of this size: fourteen columns at most, each
+// far shorter than a twentieth of it.
+constexpr std::size_t rowCapacity = 2048;
+
+char* copy(char* out, std::string_view text) {
+    return std::copy(text.begin(), text.end(), out);
+}
 
 // Everything this table writes as text is its own: digits, names and signs,
 // never a character that CSV would have to quote or JSON to escape.
-void appendPadded(std::string& out, std::string_view text, std::size_t width, bool rightAligned) {
+char* writePadded(char* out, std::string_view text, std::size_t width, bool rightAligned) {
     const std::size_t padding = width > text.size() ? width - text.size() : 0;
-    if (rightAligned) out.append(padding, ' ');
-    out += text;
-    if (!rightAligned) out.append(padding, ' ');
+    if (rightAligned) out = std::fill_n(out, padding, ' ');
+    out = copy(out, text);
+    if (!rightAligned) out = std::fill_n(out, padding, ' ');
+    return out;
 }
 
 }  // namespace
@@ -37,92 +48,113 @@ TableWriter::TableWriter(TableColumns columns) : columns_(std::move(columns)) {
     for (const std::string& name : names_) {
         jsonKeys_.push_back("\"" + name + "\":");
     }
+    const SkyPlaces layout;
+    const auto* start = reinterpret_cast<const char*>(&layout);
+    for (const int body : columns_.bodies) {
+        auto& offsets = figureOffsets_.emplace_back();
+        for (const Field field : columns_.fields) {
+            const double* figure = fieldAddress(layout, body, field);
+            offsets.push_back(figure ? reinterpret_cast<const char*>(figure) - start : -1);
+        }
+    }
 }
 
 void TableWriter::appendHeader(std::string& out) const {
     if (columns_.style == TableStyle::json) return;
-    beginRow(out);
+    std::array<char, rowCapacity> row;
+    char* end = beginRow(row.data());
     for (std::size_t n = 0; n < names_.size(); ++n) {
-        appendCell(out, n, names_[n], n >= fixedColumns);
+        end = writeCell(end, n, names_[n], n >= fixedColumns);
     }
-    endRow(out);
+    end = endRow(end);
+    out.append(row.data(), end);
 }
 
 void TableWriter::appendRows(std::string& out, std::string_view instantText, bool summerTime,
                              const SkyPlaces& places) const {
-    for (const int body : columns_.bodies) {
-        beginRow(out);
-        appendCell(out, 0, instantText, false);
-        appendCell(out, 1, summerTime ? "+03:00" : "+02:00", false);
-        appendCell(out, 2, bodyName(body), false);
-        for (std::size_t n = 0; n < columns_.fields.size(); ++n) {
-            const std::optional<double> value = fieldValue(places, body, columns_.fields[n]);
-            if (value) {
-                appendNumberCell(out, fixedColumns + n, *value);
+    const auto* start = reinterpret_cast<const char*>(&places);
+    std::array<char, rowCapacity> row;
+    for (std::size_t b = 0; b < columns_.bodies.size(); ++b) {
+        char* end = beginRow(row.data());
+        end = writeCell(end, 0, instantText, false);
+        end = writeCell(end, 1, summerTime ? "+03:00" : "+02:00", false);
+        end = writeCell(end, 2, bodyName(columns_.bodies[b]), false);
+        const auto& offsets = figureOffsets_[b];
+        for (std::size_t n = 0; n < offsets.size(); ++n) {
+            if (offsets[n] >= 0) {
+                double value;
+                std::memcpy(&value, start + offsets[n], sizeof value);
+                end = writeNumberCell(end, fixedColumns + n, value);
             } else if (columns_.style != TableStyle::json) {
-                appendCell(out, fixedColumns + n, {}, true);
+                end = writeCell(end, fixedColumns + n, {}, true);
             }
         }
-        endRow(out);
+        end = endRow(end);
+        out.append(row.data(), end);
     }
 }
 
-void TableWriter::beginRow(std::string& out) const {
-    if (columns_.style == TableStyle::json) out += '{';
+char* TableWriter::beginRow(char* out) const {
+    if (columns_.style == TableStyle::json) *out++ = '{';
+    return out;
 }
 
-void TableWriter::appendCell(std::string& out, std::size_t column, std::string_view text, bool isNumber) const {
+char* TableWriter::writeCell(char* out, std::size_t column, std::string_view text, bool isNumber) const {
     const bool first = column == 0;
     switch (columns_.style) {
         case TableStyle::csv:
-            if (!first) out += ',';
-            out += text;
-            break;
+            if (!first) *out++ = ',';
+            return copy(out, text);
         case TableStyle::tsv:
-            if (!first) out += '\t';
-            out += text;
-            break;
+            if (!first) *out++ = '\t';
+            return copy(out, text);
         case TableStyle::text:
-            if (!first) out += ' ';
-            appendPadded(out, text, textWidths_[column], isNumber);
-            break;
+            if (!first) *out++ = ' ';
+            return writePadded(out, text, textWidths_[column], isNumber);
         case TableStyle::json:
-            if (out.back() != '{') out += ',';
-            out += jsonKeys_[column];
-            if (isNumber) {
-                out += text;
-            } else {
-                out += '"';
-                out += text;
-                out += '"';
-            }
-            break;
+            if (!first) *out++ = ',';
+            out = copy(out, jsonKeys_[column]);
+            if (isNumber) return copy(out, text);
+            *out++ = '"';
+            out = copy(out, text);
+            *out++ = '"';
+            return out;
     }
+    return out;
 }
 
-void TableWriter::appendNumberCell(std::string& out, std::size_t column, double value) const {
+char* TableWriter::writeNumber(char* out, double value) const {
+    // Every digit that reads back, or the report's text of the cut figure.
+    if (columns_.full) return std::to_chars(out, out + longestNumberText, value).ptr;
+    return writeNumberText(out, cutToHundredths(value));
+}
+
+char* TableWriter::writeNumberCell(char* out, std::size_t column, double value) const {
     // Never a NaN or an infinity: a figure the model could not give is left blank.
     if (!std::isfinite(value)) {
-        appendCell(out, column, columns_.style == TableStyle::json ? "null" : "", true);
-        return;
+        return writeCell(out, column, columns_.style == TableStyle::json ? "null" : "", true);
     }
-    if (columns_.style == TableStyle::text) {
-        std::string number;
-        columns_.full ? appendRoundTripNumber(number, value) : appendShownNumber(number, cutToHundredths(value));
-        appendCell(out, column, number, true);
-        return;
+    switch (columns_.style) {
+        case TableStyle::csv: *out++ = ','; break;
+        case TableStyle::tsv: *out++ = '\t'; break;
+        case TableStyle::json: out = writeCell(out, column, {}, true); break;  // its key
+        case TableStyle::text: {
+            std::array<char, longestNumberText> number;
+            const char* end = writeNumber(number.data(), value);
+            return writeCell(out, column, {number.data(), static_cast<std::size_t>(end - number.data())}, true);
+        }
     }
-    appendCell(out, column, {}, true);  // the separator, or the JSON key
-    columns_.full ? appendRoundTripNumber(out, value) : appendShownNumber(out, cutToHundredths(value));
+    return writeNumber(out, value);
 }
 
-void TableWriter::endRow(std::string& out) const {
+char* TableWriter::endRow(char* out) const {
     switch (columns_.style) {
-        case TableStyle::csv: out += "\r\n"; break;
-        case TableStyle::json: out += "}\n"; break;
+        case TableStyle::csv: return copy(out, "\r\n");
+        case TableStyle::json: return copy(out, "}\n");
         case TableStyle::tsv:
-        case TableStyle::text: out += '\n'; break;
+        case TableStyle::text: *out++ = '\n'; return out;
     }
+    return out;
 }
 
 }  // namespace zenlith::cli

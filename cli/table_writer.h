@@ -23,15 +23,19 @@ public:
     void appendRows(std::string& out, std::string_view instantText, bool summerTime, const SkyPlaces& places) const;
 
 private:
-    void beginRow(std::string& out) const;
-    void appendCell(std::string& out, std::size_t column, std::string_view text, bool isNumber) const;
-    void appendNumberCell(std::string& out, std::size_t column, double value) const;
-    void endRow(std::string& out) const;
+    char* beginRow(char* out) const;
+    char* writeCell(char* out, std::size_t column, std::string_view text, bool isNumber) const;
+    char* writeNumberCell(char* out, std::size_t column, double value) const;
+    char* writeNumber(char* out, double value) const;
+    char* endRow(char* out) const;
 
     TableColumns columns_;
     std::vector<std::string> names_;        // every column's
     std::vector<std::string> jsonKeys_;     // "name": for each column
     std::vector<std::size_t> textWidths_;   // for the text style
+    // For each body printed, where each field's figure lies in SkyPlaces
+    // (bytes from its start), or -1 when the report does not give it.
+    std::vector<std::vector<std::ptrdiff_t>> figureOffsets_;
 };
 
 }  // namespace zenlith::cli

@@ -3,9 +3,11 @@
 // independent of the C locale: the separator is the caller's.
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace zenlith {
 
@@ -89,39 +91,75 @@ std::string exponentText(const Decimal& d, std::string_view separator) {
     return text;
 }
 
+constexpr char digitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+char* writePair(char* out, unsigned value) {
+    std::memcpy(out, digitPairs + 2 * value, 2);
+    return out + 2;
+}
+
+// Most figures are below a thousand: those take two steps at most.
+char* writeWhole(char* out, unsigned long long value) {
+    if (value < 10) {
+        *out++ = static_cast<char>('0' + value);
+        return out;
+    }
+    if (value < 100) {
+        return writePair(out, static_cast<unsigned>(value));
+    }
+    if (value < 1000) {
+        *out++ = static_cast<char>('0' + value / 100);
+        return writePair(out, static_cast<unsigned>(value % 100));
+    }
+    return std::to_chars(out, out + longestNumberText, value).ptr;
+}
+
 // Whole hundredths, the report's figures after the display cut: when value
 // is the double nearest to n / 100 (at most 15 digits), that decimal is its
-// 15-digit rounding, written straight from the integer. Says whether it wrote.
-bool appendHundredths(std::string& out, double value, std::string_view separator) {
+// 15-digit rounding, written straight from the integer. Null when it is not.
+char* writeHundredths(char* out, double value, std::string_view separator) {
     if (!(std::fabs(value) < 1e12)) {
-        return false;
+        return nullptr;
     }
-    const long long n = std::llround(value * 100);
+    // Any candidate will do: the test below admits only the right one.
+    const double scaled = value * 100;
+    const auto n = static_cast<long long>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
     if (static_cast<double>(n) / 100 != value) {
-        return false;
+        return nullptr;
     }
-    const long long whole = n / 100;
-    const long long cents = std::llabs(n % 100);
-    if (n < 0 && whole == 0) {
-        out += '-';
+    if (n < 0) {
+        *out++ = '-';
     }
-    char digits[24];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, whole).ptr);
+    const auto magnitude = static_cast<unsigned long long>(n < 0 ? -n : n);
+    out = writeWhole(out, magnitude / 100);
+    const auto cents = static_cast<unsigned>(magnitude % 100);
     if (cents != 0) {
-        out.append(separator);
-        out += static_cast<char>('0' + cents / 10);
-        if (cents % 10 != 0) {
-            out += static_cast<char>('0' + cents % 10);
+        if (separator.size() == 1) {
+            *out++ = separator.front();
+        } else {
+            out = std::copy(separator.begin(), separator.end(), out);
+        }
+        out = writePair(out, cents);
+        if (cents % 10 == 0) {
+            --out;  // no trailing zero
         }
     }
-    return true;
+    return out;
 }
 
 }  // namespace
 
 void appendNumberText(std::string& out, double value, std::string_view decimalSeparator) {
-    if (appendHundredths(out, value, decimalSeparator)) {
-        return;
+    // The fast way has room for any separator a locale uses.
+    if (decimalSeparator.size() <= 8) {
+        char text[longestNumberText + 8];
+        if (char* end = writeHundredths(text, value, decimalSeparator)) {
+            out.append(text, static_cast<std::size_t>(end - text));
+            return;
+        }
     }
     if (!std::isfinite(value)) {
         out += std::isnan(value) ? "NaN" : value > 0 ? "Infinity" : "-Infinity";
@@ -133,6 +171,21 @@ void appendNumberText(std::string& out, double value, std::string_view decimalSe
         out += '-';
     }
     out += useExponent ? exponentText(decimal, decimalSeparator) : fixedText(decimal, decimalSeparator);
+}
+
+char* writeNumberText(char* out, double value) {
+    if (char* end = writeHundredths(out, value, ".")) {
+        return end;
+    }
+    // In fixed notation %.15G and %.15g write the same, and to_chars writes
+    // %.15g in one step.
+    if (const double magnitude = std::fabs(value); magnitude >= 1e-4 && magnitude < 1e15) {
+        return std::to_chars(out, out + longestNumberText, value, std::chars_format::general, significantDigits).ptr;
+    }
+    std::string text;
+    appendNumberText(text, value, ".");
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
 }
 
 std::string numberText(double value, std::string_view decimalSeparator) {

@@ -5,9 +5,6 @@
 // lead on universal time so that every local hour of those years is covered.
 namespace zenlith::precise {
 
-inline constexpr int firstYear = 1000;
-inline constexpr int lastYear = 3000;
-
 // 1000 January 1, 0h on a clock 3 h ahead of universal time.
 inline constexpr double firstJulianDate = 2086307.5 - 3.0 / 24;
 // 3001 January 1, 0h on a clock 2 h ahead of universal time.

@@ -52,9 +52,11 @@ double longitudeRate(const Vector& p, const Vector& v) {
 // gain on the Sun runs between 10 and 15.5 degrees a day and changes by at
 // most 0.6 degrees a day per day, so after a step of s days the instant is
 // within 0.03·s² days: a step under 20 minutes leaves less than a second.
-double refineNewMoon(double seed, const Matrix& ecliptic) {
+double refineNewMoon(double seed) {
     constexpr double finalStep = 20.0 / 1440;
     constexpr int maxSteps = 8;
+    Matrix ecliptic;
+    eraEcm06(ERFA_DJ00, seed - ERFA_DJ00, ecliptic);
     double t = seed;
     for (int n = 0; n < maxSteps; ++n) {
         const Elongation e = moonAheadOfSun(t, ecliptic);
@@ -80,7 +82,7 @@ Elongation moonAheadOfSun(double terrestrialTime, const Matrix& ecliptic) {
     return {ahead - 360 * std::floor((ahead + 180) / 360), rate};
 }
 
-double lastNewMoon(double terrestrialTime, const Matrix& ecliptic) {
+double lastNewMoon(double terrestrialTime) {
     // The lunation whose series instant is the last one at or before the time.
     double k = std::floor((terrestrialTime - 2451550.09766) / synodicMonth);
     while (seriesNewMoon(k) > terrestrialTime) {
@@ -92,16 +94,16 @@ double lastNewMoon(double terrestrialTime, const Matrix& ecliptic) {
     // The true instant may fall on the other side of the time than the seed.
     constexpr double seedMargin = 0.05;
     if (seriesNewMoon(k + 1) - terrestrialTime < seedMargin) {
-        const double next = refineNewMoon(seriesNewMoon(k + 1), ecliptic);
+        const double next = refineNewMoon(seriesNewMoon(k + 1));
         if (next <= terrestrialTime) {
             return next;
         }
     }
-    const double found = refineNewMoon(seriesNewMoon(k), ecliptic);
+    const double found = refineNewMoon(seriesNewMoon(k));
     if (found <= terrestrialTime) {
         return found;
     }
-    return refineNewMoon(seriesNewMoon(k - 1), ecliptic);
+    return refineNewMoon(seriesNewMoon(k - 1));
 }
 
 }  // namespace zenlith::precise

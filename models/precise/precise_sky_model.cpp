@@ -18,7 +18,7 @@ namespace {
 
 using namespace precise;
 
-// The Moon's ecliptic place, elongation, age and lit fraction, all geocentric.
+// The Moon's ecliptic place, elongation and lit fraction, all geocentric.
 MoonValues moonValuesAt(const InstantFrame& frame, const Vector& moon, const Vector& sun) {
     const EclipticAngles moonAngles = eclipticAngles(rotate(frame.trueEcliptic, moon));
     const EclipticAngles sunAngles = eclipticAngles(rotate(frame.trueEcliptic, sun));
@@ -26,7 +26,6 @@ MoonValues moonValuesAt(const InstantFrame& frame, const Vector& moon, const Vec
     values.lon = moonAngles.lon;
     values.lat = moonAngles.lat;
     values.elongation = eraAnp((moonAngles.lon - sunAngles.lon) * ERFA_DD2R) * ERFA_DR2D;
-    values.age = frame.terrestrialTime - lastNewMoon(frame.terrestrialTime, frame.trueEcliptic);
     // The phase angle at the Moon, between the Sun and the Earth.
     const Vector sunFromMoon = sun - moon;
     const double cosPhase = -dot(sunFromMoon, moon) / (length(sunFromMoon) * length(moon));
@@ -35,6 +34,18 @@ MoonValues moonValuesAt(const InstantFrame& frame, const Vector& moon, const Vec
 }
 
 }  // namespace
+
+double PreciseSkyModel::daysSinceNewMoon(double terrestrialTime) {
+    // The instant found depends on the lunation alone, so a kept one gives
+    // the same figures as a new search.
+    const bool stillLatest = newMoonKnown_ && terrestrialTime >= lastNewMoon_ &&
+                             terrestrialTime < lastNewMoon_ + shortestLunation;
+    if (!stillLatest) {
+        lastNewMoon_ = lastNewMoon(terrestrialTime);
+        newMoonKnown_ = true;
+    }
+    return terrestrialTime - lastNewMoon_;
+}
 
 bool PreciseSkyModel::covers(double julianDate) const { return precise::covers(julianDate); }
 
@@ -49,6 +60,7 @@ SkyPlaces PreciseSkyModel::placesAt(double julianDate) {
     const Vector moon = apparentMoon(frame.earthAndMoon).position;
     placeFromSite(frame, moon, places.bodies[moonIndex]);
     places.moon = moonValuesAt(frame, moon, sun);
+    places.moon.age = daysSinceNewMoon(frame.terrestrialTime);
     return places;
 }
 

@@ -12,6 +12,13 @@ public:
     // The years 1000 to 3000 (coverage.h).
     bool covers(double julianDate) const override;
     SkyPlaces placesAt(double julianDate) override;
+
+private:
+    // The Moon's age keeps the last new Moon found: a search for rising or
+    // setting asks for many instants of one lunation.
+    double daysSinceNewMoon(double terrestrialTime);
+    double lastNewMoon_ = 0;
+    bool newMoonKnown_ = false;
 };
 
 }  // namespace zenlith

@@ -13,7 +13,6 @@ struct Motion {
     Vector velocity;  // AU per day
 };
 
-inline Vector operator+(const Vector& a, const Vector& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
 inline Vector operator-(const Vector& a, const Vector& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
 inline Vector operator*(double s, const Vector& a) { return {s * a[0], s * a[1], s * a[2]}; }
 inline double dot(const Vector& a, const Vector& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }

@@ -51,9 +51,10 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
         {{"--fields", "ra,ra", "--at", "2020-01-01"}, 2, "--fields names \"ra\" twice"},
         {{"--format", "csv", "--format", "tsv", "--at", "2020-01-01"}, 2, "--format is given twice"},
         {{"--output=", "--at", "2020-01-01"}, 2, "--output needs a file name"},
-        {{"--output", "/", "--at", "2020-01-01"}, 1, "--output / is a directory"},
+        {{"--output", "/", "--at", "2020-01-01"}, 1, "--output \"/\" is a directory"},
         {{"--output", "/nonexistent-folder/t.csv", "--at", "2020-01-01"}, 1, "--output cannot create"},
-        {{"--colour"}, 2, "unknown option --colour"},
+        {{"--colour"}, 2, "unknown option \"--colour\""},
+        {{"--at\n2020-01-01"}, 2, "unknown option \"--at\\x0a2020-01-01\""},
         {{"2020-01-01"}, 2, "unexpected argument \"2020-01-01\""},
     };
     for (const Case& c : cases) {
@@ -64,10 +65,11 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
 TEST(EphemerisFailures, HostileStandardInputIsRefusedAtItsLine) {
     std::string junk;
     for (int c = 0; c < 256; ++c) junk += static_cast<char>(c);
-    expectOneLineError(runProgram({}, junk), 1, "standard input line 1 is not an instant");
+    expectOneLineError(runProgram({}, junk), 1, "standard input line 1 \"\\x00\\x01");
     expectOneLineError(runProgram({}, std::string(1 << 20, '7')), 1, "standard input line 1 is longer than any instant");
     expectOneLineError(runProgram({}, "\n2020-01-01 10:00\n"), 1, "standard input line 1 is empty");
-    expectOneLineError(runProgram({}, std::string("2020-01-01\0 10:00\n", 18)), 1, "line 1 is not an instant");
+    expectOneLineError(runProgram({}, std::string("2020-01-01\0 10:00\n", 18)), 1,
+                       "line 1 \"2020-01-01\\x00 10:00\" is not an instant");
     // Rows before the bad line are printed; the message names the line.
     const ProgramResult later = runProgram({"--format", "csv"}, "2020-01-01 10:00\n2020-01-01 11:00\n\n");
     EXPECT_EQ(later.status, 1);

@@ -1,14 +1,7 @@
-// The command line's own pieces: instants as typed, steps, and the report's
-// number text written quickly.
+// The command line's own pieces: instants as typed, steps, options.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <random>
-
-#include "display_cut.h"
 #include "instant_text.h"
-#include "number_cells.h"
-#include "number_text.h"
 #include "options.h"
 
 namespace zenlith::cli {
@@ -42,24 +35,6 @@ TEST(Steps, AreWholeCountsOfAUnit) {
     EXPECT_EQ(parseStep("1w"), 10080);
     for (const char* bad : {"", "m", "0h", "-1h", "1.5h", "1", "1 h", "1H", "1mo", "99999999999d"}) {
         EXPECT_EQ(parseStep(bad), std::nullopt) << bad;
-    }
-}
-
-// The fast writer against the report's own conversion, on figures cut as the
-// report cuts them, across every magnitude the figures take.
-TEST(ShownNumbers, MatchTheReportsText) {
-    std::mt19937_64 random(20261207);
-    std::uniform_real_distribution<double> unit(-1, 1);
-    for (int n = 0; n < 200000; ++n) {
-        const double value = cutToHundredths(unit(random) * std::pow(10.0, n % 14 - 2));
-        std::string fast;
-        appendShownNumber(fast, value);
-        ASSERT_EQ(fast, numberText(value)) << value;
-    }
-    for (const double value : {0.0, -0.0, 0.01, -0.01, 0.1, 359.99, -90.0, 1e12, -3e15}) {
-        std::string fast;
-        appendShownNumber(fast, value);
-        EXPECT_EQ(fast, numberText(value)) << value;
     }
 }
 

@@ -62,12 +62,14 @@ TEST(MeeusExamples, MoonOn1992April12) {  // example 47.a
 // The Moon gains half an arc-second a second on the Sun, so a few
 // arc-seconds in its place are a few seconds in the instant.
 TEST(MeeusExamples, NewMoonsFoundBySearch) {
-    const InstantFrame frame = frameAt(2443200.5);
-    // Example 49.a: 1977 February 18, 3h37m40s TD.
-    EXPECT_NEAR(lastNewMoon(2443200.5, frame.trueEcliptic), 2443192.5 + (3 + 37 / 60.0 + 40 / 3600.0) / 24,
-                20.0 / 86400);
-    // The elongation passes zero there and runs at the Moon's pace.
-    const Elongation e = moonAheadOfSun(lastNewMoon(2443200.5, frame.trueEcliptic), frame.trueEcliptic);
+    // Example 49.a: 1977 February 18, 3h37m40s TD, found from any time of
+    // that lunation.
+    const double found = lastNewMoon(2443200.5);
+    EXPECT_NEAR(found, 2443192.5 + (3 + 37 / 60.0 + 40 / 3600.0) / 24, 20.0 / 86400);
+    EXPECT_EQ(lastNewMoon(found + 29.2), found);
+    EXPECT_LT(lastNewMoon(found - 1e-5), found - 29);
+    // The apparent elongation passes zero there and runs at the Moon's pace.
+    const Elongation e = moonAheadOfSun(found, frameAt(2443192.5).trueEcliptic);
     EXPECT_NEAR(e.degrees, 0, 0.5 * arcsecond);
     EXPECT_GT(e.degreesPerDay, 10);
     EXPECT_LT(e.degreesPerDay, 15.5);

@@ -108,6 +108,10 @@ TEST(PreciseChain, MoonAgeAndIllumination) {
     // New Moon 2024 January 11, 11:57 UT; age at 2024 January 21, 12:00 UT.
     const MoonValues january = preciseSky({"2024", "1", "21", "14", "0", false}).places.moon;
     EXPECT_NEAR(january.age, 10 + 3.0 / 1440, 1.5 / 1440);
+    // A calculator that keeps the new Moon from an earlier day gives the same figure.
+    SkyCalculator warm(ModelKind::precise);
+    warm.compute({"2024", "1", "20", "14", "0", false}, ".");
+    EXPECT_EQ(skyOf(warm.compute({"2024", "1", "21", "14", "0", false}, ".")).places.moon.age, january.age);
     // New Moon 2000 January 6, 18:14 UT; age at 2000 February 5, 12:00 UT,
     // one day before the next (February 5, 13:03 UT).
     const MoonValues february = preciseSky({"2000", "2", "5", "14", "0", false}).places.moon;

@@ -4,6 +4,11 @@
 // 02:00 (back to 01:00), and begins on 28 March 9000 by the lasting rule.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <algorithm>
+#include <cmath>
+#include <random>
+
 #include "israel_clock_rules.h"
 #include "summer_time.h"
 
@@ -52,6 +57,30 @@ TEST(IsraelClock, LocalTimesBecomeTheInstantsTheClockShowsThem) {
     EXPECT_NEAR(*universalTimeOf(rules, {2024, 3, 29, 3, 0}), mar29, minute / 60);
     EXPECT_EQ(rules.offsetSecondsAt(mar29 - minute), 7200);
     EXPECT_EQ(rules.offsetSecondsAt(mar29), 10800);
+}
+
+// The rules remember the span between two changes of the clock; their answers
+// must be the database's own, whichever order the questions come in.
+TEST(IsraelClock, AnswersAsTheDatabaseDoesInAnyOrder) {
+    const IsraelClockRules rules;
+    const QTimeZone zone("Asia/Jerusalem");
+    std::vector<double> instants;
+    for (const auto& [first, last] : {std::pair{1900, 2040}, std::pair{8999, 9001}}) {
+        for (double jd = julianDateOf({first, 1, 1, 0, 0}); jd < julianDateOf({last, 1, 1, 0, 0}); jd += 0.3007) {
+            instants.push_back(jd);
+        }
+    }
+    std::mt19937 random(7);
+    std::vector<double> shuffled = instants;
+    std::shuffle(shuffled.begin(), shuffled.end(), random);
+    for (const auto* order : {&instants, &shuffled}) {
+        for (const double jd : *order) {
+            const auto at = QDateTime::fromMSecsSinceEpoch(
+                static_cast<qint64>(std::floor((jd - 2440587.5) * 86400000.0)), Qt::UTC);
+            ASSERT_EQ(rules.offsetSecondsAt(jd), zone.offsetFromUtc(at)) << std::fixed << jd;
+            ASSERT_EQ(rules.isSummerTimeAt(jd), zone.isDaylightTime(at)) << std::fixed << jd;
+        }
+    }
 }
 
 }  // namespace
