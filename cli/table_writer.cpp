@@ -89,6 +89,10 @@ void TableWriter::appendRows(std::string& out, std::string_view instantText, boo
                 end = writeCell(end, fixedColumns + n, {}, true);
             }
         }
+        if (columns_.style == TableStyle::text) {
+            // Blank figures at the end of a line leave no trailing blanks.
+            while (end > row.data() && end[-1] == ' ') --end;
+        }
         end = endRow(end);
         out.append(row.data(), end);
     }

@@ -17,6 +17,10 @@ inline constexpr std::string_view minutePrompt = "הקלד ערך עגול בי�
 inline constexpr std::string_view dateDoesNotExist = "תאריך לא קיים";
 inline constexpr std::string_view noDateEntered = "לא הוקלד תאריך";
 
+// A time step that would leave the years the fields take.
+inline constexpr std::string_view stepBeyondRange = "הצעד חורג מטווח השנים: 9998- עד 9998, ללא שנת 0";
+inline constexpr std::string_view outOfRangeTitle = "מחוץ לטווח";
+
 inline constexpr std::string_view beyondPreciseModel =
     "החישוב המדויק מכסה את השנים 1000 עד 3000 בלבד; לתאריך זה בחרו בחישוב הרגיל";
 

@@ -1,6 +1,7 @@
 #pragma once
 // Where start-up gets the current date and time: as the texts the fields are
 // cut from. Tests hand in any texts they like.
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -11,12 +12,15 @@ public:
     virtual ~Clock() = default;
     virtual std::string dateText() const = 0;  // dd/mm/yyyy
     virtual std::string timeText() const = 0;  // h:mm:ss or hh:mm:ss, 24-hour
+    // The window keeps its own, for "Now".
+    virtual std::unique_ptr<Clock> clone() const = 0;
 };
 
 class SystemClock : public Clock {
 public:
     std::string dateText() const override;
     std::string timeText() const override;
+    std::unique_ptr<Clock> clone() const override { return std::make_unique<SystemClock>(); }
 };
 
 // Always tells the texts it was given: for tests and for pictures of fixed
@@ -26,6 +30,7 @@ public:
     FixedClock(std::string date, std::string time) : date_(std::move(date)), time_(std::move(time)) {}
     std::string dateText() const override { return date_; }
     std::string timeText() const override { return time_; }
+    std::unique_ptr<Clock> clone() const override { return std::make_unique<FixedClock>(*this); }
 
 private:
     std::string date_;

@@ -19,6 +19,7 @@
 #include "legacy_fonts.h"
 #include "legend.h"
 #include "message_box.h"
+#include "messages.h"
 #include "moon_shading.h"
 #include "palette_colour.h"
 #include "parameter_line.h"
@@ -26,6 +27,7 @@
 #include "print_actions.h"
 #include "placed_widget.h"
 #include "qt_text.h"
+#include "return_presses_button.h"
 #include "sky_chart.h"
 #include "splash_window.h"
 #include "text_label.h"
@@ -94,8 +96,9 @@ void readRightToLeft(QPlainTextEdit* box) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, const ClockRules& clockRules)
-    : messages_(messages), clockRules_(clockRules), printer_(std::move(printer)) {
+MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, const ClockRules& clockRules,
+                       std::unique_ptr<Printer> pdfSaver)
+    : messages_(messages), clockRules_(clockRules), printer_(std::move(printer)), pdfSaver_(std::move(pdfSaver)) {
     setObjectName(qtText(window_layout::window.name));
     setWindowTitle(qtText(window_texts::caption));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
@@ -108,8 +111,8 @@ MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, c
     // After the field's own handler, so the box sees what the field kept.
     connect(handlers_, &FieldHandlers::dateOrTimeChanged, this, &MainWindow::followClockRules);
     connect(compute_, &QPushButton::clicked, this, &MainWindow::computeSky);
-    connect(printParameters_, &QPushButton::clicked, this, &MainWindow::printParameterSheet);
-    connect(printWindow_, &QPushButton::clicked, this, &MainWindow::printWholeWindow);
+    connect(printParameters_, &QPushButton::clicked, this, [this] { printParameterSheet(); });
+    connect(printWindow_, &QPushButton::clicked, this, [this] { printWholeWindow(); });
     setTabOrder();
     nameForScreenReaders();
 }
@@ -149,6 +152,8 @@ void MainWindow::buildButtons(QWidget* panel) {
     compute_ = placeButton(panel, "Command1", window_texts::computeButton, QColor(192, 192, 192));
     printWindow_ = placeButton(panel, "Command7", window_texts::printWindowButton, QColor(128, 128, 128));
     printParameters_ = placeButton(panel, "Command2", window_texts::printParametersButton, QColor(128, 128, 128));
+    auto* returnPresses = new ReturnPressesButton(this);
+    for (QPushButton* button : {compute_, printWindow_, printParameters_}) button->installEventFilter(returnPresses);
 }
 
 void MainWindow::buildFields(QWidget* panel) {
@@ -164,14 +169,16 @@ void MainWindow::buildFields(QWidget* panel) {
                                                         fields_.day};
     for (std::size_t i = 0; i < prompts.size(); ++i) {
         placeLabel(panel, boxOf(prompts[i].label), prompts[i].text,
-                   {panel->palette().color(QPalette::WindowText), Qt::AlignLeft, font()})
+                   {panel->palette().color(QPalette::WindowText), Qt::AlignLeft, font(), false, true})
             ->setBuddy(prompted[i]);
     }
     summerTime_ = placeWidget<QCheckBox>(panel, boxOf("Check4"));
     summerTime_->setText(qtText(window_texts::summerTime));
     calendarLine_ = placeWidget<QLineEdit>(panel, boxOf("Text6"));
     calendarLine_->setReadOnly(true);  // still selectable, so it can be copied
-    calendarLine_->setFont(legacyFont(msSansSerif, 9.75));
+    // 9.75 point as designed cuts the longest line (a leap year's) in the
+    // Hebrew font we have; 9 point is the largest size that shows it whole.
+    calendarLine_->setFont(legacyFont(msSansSerif, 9));
     calendarLine_->setLayoutDirection(Qt::RightToLeft);
     setPaletteColour(calendarLine_, QPalette::Base, Qt::white);
     setPaletteColour(calendarLine_, QPalette::Text, Qt::red);
@@ -195,10 +202,53 @@ void MainWindow::setTabOrder() {
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void MainWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPause) {
-    showSplashFor(splashPause);
+bool MainWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPause) {
+    if (!showSplashFor(splashPause)) return false;
+    clock_ = clock.clone();
     fillFieldsFromClock(clock);
     fillLists();
+    followClockRules();
+    return true;
+}
+
+void MainWindow::showNow() {
+    if (!clock_) return;
+    fillFieldsFromClock(*clock_);
+    followClockRules();
+    computeSky();
+}
+
+void MainWindow::goTo(const CivilDateTime& when) {
+    fields_.year->setText(QString::number(when.year));
+    fields_.month->setEditText(QString::number(when.month));
+    fields_.day->setEditText(QString::number(when.day));
+    fields_.hour->setEditText(QString::number(when.hour));
+    fields_.minute->setEditText(QStringLiteral("%1").arg(when.minute, 2, 10, QLatin1Char('0')));
+    followClockRules();
+}
+
+bool MainWindow::step(StepUnit unit, int count) {
+    const std::optional<CivilDateTime> from = enteredCivilTime(fieldTexts());
+    if (!from) {
+        messages_.show(messages::noDateEntered, messages::missingValueTitle);
+        return false;
+    }
+    const std::optional<CivilDateTime> to = stepped(*from, unit, count);
+    if (!to) {
+        messages_.show(messages::stepBeyondRange, messages::outOfRangeTitle);
+        return false;
+    }
+    goTo(*to);
+    computeSky();
+    return true;
+}
+
+void MainWindow::setSummerTime(bool on) {
+    summerTime_->setChecked(on);
+}
+
+void MainWindow::chooseModel(ModelKind kind) {
+    calculator_.choose(kind);
 }
 
 // The clock is read anew for every field, as each assignment may run a while.
@@ -264,16 +314,32 @@ void MainWindow::showReport(const std::string& report) {
     setPaletteColour(report_, QPalette::Base, Qt::black);
 }
 
-// Prints what the fields hold now under the last computed report.
 void MainWindow::printParameterSheet() {
-    const FieldTexts texts = fieldTexts();
-    const std::string line = parameterLine(
-        {window_texts::chartCaption, texts.year, texts.month, texts.day, texts.hour, texts.minute}, decimalSeparator());
-    printParameters(*printer_, qtText(line), report_->toPlainText());
+    printParameterSheet(*printer_);
 }
 
 void MainWindow::printWholeWindow() {
-    printScreen(*printer_, *this, [this](bool single) { chart_->showBorder(single); });
+    printWholeWindow(*printer_);
+}
+
+void MainWindow::saveParameterSheetAsPdf() {
+    printParameterSheet(*pdfSaver_);
+}
+
+void MainWindow::saveWholeWindowAsPdf() {
+    printWholeWindow(*pdfSaver_);
+}
+
+// Prints what the fields hold now under the last computed report.
+void MainWindow::printParameterSheet(Printer& printer) {
+    const FieldTexts texts = fieldTexts();
+    const std::string line = parameterLine(
+        {window_texts::chartCaption, texts.year, texts.month, texts.day, texts.hour, texts.minute}, decimalSeparator());
+    printParameters(printer, qtText(line), report_->toPlainText());
+}
+
+void MainWindow::printWholeWindow(Printer& printer) {
+    printScreen(printer, *this, [this](bool single) { chart_->showBorder(single); });
 }
 
 }  // namespace zenlith

@@ -12,6 +12,7 @@
 #include "israel_clock_rules.h"
 #include "printer.h"
 #include "product_printer.h"
+#include "time_step.h"
 
 class QCheckBox;
 class QLabel;
@@ -31,11 +32,30 @@ public:
     // Tests hand in a printer and clock rules of their own; the product
     // prints to the system's default printer and keeps Israel's clock.
     explicit MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer = makeProductPrinter(),
-                        const ClockRules& clockRules = israelClockRules());
+                        const ClockRules& clockRules = israelClockRules(),
+                        std::unique_ptr<Printer> pdfSaver = makeProductPdfSaver());
 
     // The window's Load: the splash for the pause, then the fields from the
-    // clock (each raising its Change), then the lists.
-    void startUp(const Clock& clock, std::chrono::milliseconds splashPause);
+    // clock (each raising its Change), then the lists. False, with nothing
+    // filled, when the user closed the splash: the program is to end.
+    bool startUp(const Clock& clock, std::chrono::milliseconds splashPause);
+
+    // "Now": the fields from start-up's clock, the box by the rules, computed.
+    void showNow();
+    // The fields set to an instant through their handlers, as typing would,
+    // in chain order; the box follows the rules for it.
+    void goTo(const CivilDateTime& when);
+    // Moves the entered instant and computes; false, with a message, when the
+    // fields hold no instant or the step would leave the years they take.
+    bool step(StepUnit unit, int count);
+    void computeSky();
+    void setSummerTime(bool on);
+    void chooseModel(ModelKind kind);
+    ModelKind chosenModel() const { return calculator_.chosen(); }
+    void printParameterSheet();
+    void printWholeWindow();
+    void saveParameterSheetAsPdf();
+    void saveWholeWindowAsPdf();
 
 private:
     void buildInputPanel();
@@ -47,17 +67,18 @@ private:
     void fillLists();
     void followClockRules();
     FieldTexts fieldTexts() const;
-    void computeSky();
     void showSky(const ComputedSky& sky);
     void drawMoonPhase(const MoonPhaseDrawing& phase);
     void showReport(const std::string& report);
-    void printParameterSheet();
-    void printWholeWindow();
+    void printParameterSheet(Printer& printer);
+    void printWholeWindow(Printer& printer);
     void nameForScreenReaders();
 
     MessageBox& messages_;
     const ClockRules& clockRules_;
     std::unique_ptr<Printer> printer_;
+    std::unique_ptr<Printer> pdfSaver_;
+    std::unique_ptr<Clock> clock_;
     SkyCalculator calculator_;
     InputFields fields_{};
     QCheckBox* summerTime_ = nullptr;

@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QLabel>
 #include <QScreen>
-#include <QThread>
 #include <QWindow>
 #include <array>
 
@@ -100,12 +101,29 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
     }
 }
 
-void showSplashFor(std::chrono::milliseconds pause) {
+void SplashWindow::closeEvent(QCloseEvent* event) {
+    emit closeRequested();
+    QWidget::closeEvent(event);
+}
+
+bool showSplashFor(std::chrono::milliseconds pause) {
     SplashWindow splash;
+    // Its close ends the program through start-up's answer, not by quitting
+    // an event loop that has not begun.
+    splash.setAttribute(Qt::WA_QuitOnClose, false);
+    QEventLoop standing;
+    bool closed = false;
+    QObject::connect(&splash, &SplashWindow::closeRequested, &standing, [&] {
+        closed = true;
+        standing.quit();
+    });
     centreOnScreen(splash);
     splash.show();
     paintNow(splash);
-    QThread::msleep(static_cast<unsigned long>(pause.count()));
+    if (closed) return false;
+    QTimer::singleShot(pause, &standing, &QEventLoop::quit);
+    standing.exec();
+    return !closed;
 }
 
 }  // namespace zenlith

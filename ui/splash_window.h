@@ -6,12 +6,20 @@
 namespace zenlith {
 
 class SplashWindow : public QWidget {
+    Q_OBJECT
 public:
     SplashWindow();
+
+signals:
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 };
 
-// Shows the splash, paints it completely, holds the thread for the pause
-// (nothing repaints meanwhile) and unloads it.
-void showSplashFor(std::chrono::milliseconds pause);
+// Shows the splash, paints it completely, lets it stand for the pause while
+// the event loop runs on, and unloads it. False when the user closed it
+// meanwhile: the program is to end.
+bool showSplashFor(std::chrono::milliseconds pause);
 
 }  // namespace zenlith

@@ -29,7 +29,10 @@ void growToFit(QLabel* label, Qt::Alignment alignment) {
 
 QLabel* placeLabel(QWidget* container, const TwipsBox& box, std::string_view text, const LabelLook& look) {
     auto* label = placeWidget<QLabel>(container, box);
-    label->setText(qtText(text));
+    // A leading left-to-right mark sets the line's direction, as Qt takes
+    // it from the first strong letter otherwise.
+    label->setText((look.leftToRight ? QStringLiteral("\u200e") : QString()) + qtText(text));
+    if (look.leftToRight) label->setAccessibleName(qtText(text));  // the mark is not read out
     label->setAlignment(look.alignment | Qt::AlignAbsolute | Qt::AlignTop);
     label->setFont(look.font);
     label->setWordWrap(look.wraps);

@@ -18,6 +18,9 @@ struct LabelLook {
     Qt::Alignment alignment;  // horizontal only; always measured from the left edge
     QFont font;
     bool wraps = false;  // a paragraph: wraps at the box's width, grows downwards
+    // Lays the line out left to right even when it is Hebrew: a prompt given
+    // as ": text" then shows its colon on the left, next to its field.
+    bool leftToRight = false;
 };
 
 QLabel* placeLabel(QWidget* container, const TwipsBox& box, std::string_view text, const LabelLook& look);

@@ -1,8 +1,14 @@
 // The splash window as designed, and gone once start-up is past it.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include "clock.h"
+#include "main_window.h"
+#include "recording_message_box.h"
 #include "splash_window.h"
 
 TEST(Splash, IsAFramelessWhiteWindowOfTheDesignedSize) {
@@ -18,9 +24,29 @@ TEST(Splash, IsAFramelessWhiteWindowOfTheDesignedSize) {
     EXPECT_FALSE(splash.findChild<QLabel*>(QStringLiteral("picLogo"))->pixmap().isNull());
 }
 
-TEST(Splash, IsUnloadedAfterItsPause) {
-    zenlith::showSplashFor(std::chrono::milliseconds(0));
+TEST(Splash, StandsForItsPauseWithoutStoppingTheEventLoopAndIsUnloadedAfterIt) {
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start(10);
+    QElapsedTimer stood;
+    stood.start();
+    EXPECT_TRUE(zenlith::showSplashFor(std::chrono::milliseconds(300)));
+    EXPECT_GE(stood.elapsed(), 300);
+    EXPECT_GT(ticks, 3);
     for (const QWidget* window : QApplication::topLevelWidgets()) {
         EXPECT_NE(window->objectName(), "frmSplash");
     }
+}
+
+TEST(Splash, ClosingItEndsStartUpAtOnceWithNothingFilled) {
+    RecordingMessageBox messages;
+    zenlith::MainWindow window(messages);
+    QTimer::singleShot(50, [] {
+        for (QWidget* splash : QApplication::topLevelWidgets()) {
+            if (splash->objectName() == "frmSplash") splash->close();
+        }
+    });
+    EXPECT_FALSE(window.startUp(zenlith::FixedClock("05/03/2024", "7:04:09"), std::chrono::milliseconds(20000)));
+    EXPECT_TRUE(window.findChild<QLineEdit*>(QStringLiteral("Text1"))->text().isEmpty());
 }

@@ -50,7 +50,7 @@ TEST_F(PdfPrinterTest, StartsANewPageWhenTheLinesNoLongerFit) {
     EXPECT_TRUE(test::hasLineWithWordsOf(lines, QStringLiteral("line 199")));
 }
 
-TEST_F(PdfPrinterTest, WrapsALineWiderThanThePageInsteadOfCuttingIt) {
+TEST_F(PdfPrinterTest, WrapsALineWiderThanThePageInsteadOfCuttingItAndKeepsRightToLeftAtTheRight) {
     QString wide = QStringLiteral("כוכב חמה ");
     for (int i = 0; i < 14; ++i) {
         wide += QStringLiteral(" , Value%1 = %2°").arg(i).arg(i * 1.25);
@@ -60,10 +60,19 @@ TEST_F(PdfPrinterTest, WrapsALineWiderThanThePageInsteadOfCuttingIt) {
     printer.setRightToLeft(true);
     printer.setFontSize(7);
     printer.printLine(wide);
+    printer.printLine(QStringLiteral("שמש"));
     ASSERT_EQ(printer.endDocument(), PrintStatus::printed);
     const QStringList lines = test::pdfLines(file());
     EXPECT_TRUE(test::hasLineWithWordsOf(lines, wide)) << lines.join(QLatin1Char('\n')).toStdString();
     EXPECT_FALSE(test::hasLineWithWordsOf(lines.mid(0, 1), wide));
+    // Every line, the wrapped part and the short one too, ends at the right margin.
+    const test::PdfLineBoxes boxes = test::pdfLineBoxes(file());
+    ASSERT_EQ(boxes.lines.size(), 3);
+    for (const QRectF& line : boxes.lines) {
+        EXPECT_NEAR(line.right(), boxes.lines.front().right(), 4.0);  // a blank where a line wraps
+        EXPECT_GT(line.right(), boxes.pageWidth * 0.8);
+    }
+    EXPECT_GT(boxes.lines.back().left(), boxes.pageWidth / 2);
 }
 
 TEST_F(PdfPrinterTest, PutsAnImageOnAPageOfItsOwn) {

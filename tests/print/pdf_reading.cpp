@@ -24,6 +24,22 @@ QStringList wordsOf(QString line) {
 
 }  // namespace
 
+PdfLineBoxes pdfLineBoxes(const QString& fileName) {
+    const QString layout = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), QStringLiteral("-l"),
+                                                             QStringLiteral("1"), fileName, QStringLiteral("-")});
+    PdfLineBoxes boxes;
+    static const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\""));
+    boxes.pageWidth = page.match(layout).captured(1).toDouble();
+    static const QRegularExpression line(QStringLiteral(
+        "<line xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
+    for (auto match = line.globalMatch(layout); match.hasNext();) {
+        const auto found = match.next();
+        boxes.lines.append(QRectF(QPointF(found.captured(1).toDouble(), found.captured(2).toDouble()),
+                                  QPointF(found.captured(3).toDouble(), found.captured(4).toDouble())));
+    }
+    return boxes;
+}
+
 bool popplerAvailable() {
     return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Reads a PDF back with poppler's command-line tools, independently of the Qt
 // code that wrote it.
+#include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +24,14 @@ QStringList pdfLines(const QString& fileName);
 bool hasLineWithWordsOf(const QStringList& lines, const QString& expected);
 
 int pdfPageCount(const QString& fileName);
+
+// Where each printed line stands on the first page, in points, and the page's
+// width.
+struct PdfLineBoxes {
+    double pageWidth = 0;
+    QList<QRectF> lines;
+};
+PdfLineBoxes pdfLineBoxes(const QString& fileName);
 
 int pdfImageCount(const QString& fileName);
 

@@ -28,7 +28,8 @@ public:
         painter_.setFont(font);
         // A report line is wider than a portrait page at this size; it wraps
         // rather than losing its ends past the margin.
-        QTextOption option(line.rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        // Absolute: a plain right alignment turns left in right-to-left text.
+        QTextOption option(line.rightToLeft ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft);
         option.setTextDirection(line.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         const qreal width = printer_.width();

@@ -15,7 +15,8 @@ bool ModalPrintFailureDialogs::offerPdf(const QString& prompt) {
 
 QString ModalPrintFailureDialogs::pdfFileName() {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), printText::saveTitle,
-                                        QDir::home().filePath(QStringLiteral("zenlith.pdf")), printText::pdfFilter);
+                                        QDir::home().filePath(QStringLiteral("zenlith.pdf")), printText::pdfFilter,
+                                        nullptr, QFileDialog::DontUseNativeDialog);  // follows the night view
 }
 
 void ModalPrintFailureDialogs::tell(const QString& prompt) {

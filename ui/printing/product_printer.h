@@ -9,4 +9,7 @@ namespace zenlith {
 
 std::unique_ptr<Printer> makeProductPrinter();
 
+// Where "save as PDF" writes: a file the user names in the save dialog.
+std::unique_ptr<Printer> makeProductPdfSaver();
+
 }  // namespace zenlith

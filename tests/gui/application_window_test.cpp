@@ -1,0 +1,145 @@
+// The top-level window through its keys and menus: Now, steps carried by the
+// calendar, play, the settings kept in a temporary file, the About box.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "application_window.h"
+#include "clock.h"
+#include "field_combo.h"
+#include "messages.h"
+#include "recording_message_box.h"
+#include "recording_printer.h"
+
+namespace {
+
+class ApplicationWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    void open(const char* date, const char* time) {
+        app.reset();
+        settings = std::make_unique<QSettings>(dir.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat);
+        app = std::make_unique<zenlith::ApplicationWindow>(
+            messages, *settings, std::make_unique<zenlith::test::RecordingPrinter>(zenlith::PrintStatus::printed));
+        ASSERT_TRUE(app->startUp(zenlith::FixedClock(date, time), std::chrono::milliseconds(0)));
+        app->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.get()));
+    }
+
+    QString field(const char* name) const {
+        QWidget* widget = app->findChild<QWidget*>(QString::fromLatin1(name));
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText();
+        return qobject_cast<QLineEdit*>(widget)->text();
+    }
+    // year-month-day hour:minute as the fields hold them
+    QString instant() const {
+        return field("Text1") + '-' + field("Combo1") + '-' + field("Combo2") + ' ' + field("Combo3") + ':' +
+               field("Combo4");
+    }
+    bool summer() const { return app->findChild<QCheckBox*>(QStringLiteral("Check4"))->isChecked(); }
+    QString report() const { return app->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText(); }
+    void keys(int key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(app.get(), static_cast<Qt::Key>(key), modifiers); }
+
+    QTemporaryDir dir;
+    RecordingMessageBox messages;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<zenlith::ApplicationWindow> app;
+};
+
+TEST_F(ApplicationWindowTest, StepsCarryThroughTheCalendarComputeAndFollowTheClockRules) {
+    open("31/01/2024", "23:30:00");
+    keys(Qt::Key_Up, Qt::AltModifier);  // an hour on
+    EXPECT_EQ(instant(), "2024-2-1 0:30");
+    EXPECT_FALSE(report().isEmpty());
+    keys(Qt::Key_Down, Qt::AltModifier);
+    keys(Qt::Key_PageUp, Qt::AltModifier | Qt::ShiftModifier);  // a month on from 31 January
+    EXPECT_EQ(instant(), "2024-2-29 23:30");
+    keys(Qt::Key_Home, Qt::AltModifier);  // a year on from 29 February
+    EXPECT_EQ(instant(), "2025-2-28 23:30");
+    keys(Qt::Key_PageUp, Qt::AltModifier);
+    EXPECT_EQ(instant(), "2025-3-1 23:30");
+    keys(Qt::Key_Right, Qt::AltModifier);
+    keys(Qt::Key_Left, Qt::AltModifier);
+    keys(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(instant(), "2025-3-1 23:29");
+    EXPECT_TRUE(messages.shown.empty());
+    // Across Israel's spring change, 28 March 2025 at 02:00.
+    app->window().goTo({2025, 3, 28, 1, 30});
+    EXPECT_FALSE(summer());
+    keys(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_FALSE(summer());  // 02:30 does not exist: read on winter time
+    keys(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_TRUE(summer());
+}
+
+TEST_F(ApplicationWindowTest, AStepBeyondTheFieldsRangeStopsAndSaysSo) {
+    open("31/12/9998", "23:59:00");
+    const QString before = instant();
+    keys(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(instant(), before);
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(messages.shown[0].prompt, zenlith::messages::stepBeyondRange);
+}
+
+TEST_F(ApplicationWindowTest, NowReturnsToTheClockAndComputes) {
+    open("27/10/2024", "1:30:00");
+    app->window().goTo({2024, 1, 1, 12, 0});
+    EXPECT_FALSE(summer());
+    keys(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(instant(), "2024-10-27 1:30");
+    EXPECT_TRUE(summer());  // the repeated hour's first pass
+    EXPECT_FALSE(report().isEmpty());
+}
+
+TEST_F(ApplicationWindowTest, PlayStepsUntilTheUserTypes) {
+    open("05/03/2024", "7:04:09");
+    keys(Qt::Key_F8, Qt::NoModifier);
+    ASSERT_TRUE(app->isPlaying());
+    QTest::qWait(450);
+    EXPECT_GE(field("Combo4").toInt(), 6);
+    auto* day = app->findChild<QWidget*>(QStringLiteral("Combo2"));
+    day->setFocus();
+    QTest::keyClick(day, Qt::Key_End);
+    EXPECT_FALSE(app->isPlaying());
+    const QString stopped = instant();
+    QTest::qWait(250);
+    EXPECT_EQ(instant(), stopped);
+}
+
+TEST_F(ApplicationWindowTest, SettingsAreKeptInTheGivenFileButNotTheDate) {
+    open("05/03/2024", "7:04:09");
+    EXPECT_FALSE(app->isNightView());
+    keys(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    keys(Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    app->findChild<QMenuBar*>()->actions()[1]->menu()->actions().last()->menu()->actions()[2]->trigger();  // play by days
+    app->move(123, 45);
+    app->close();
+    open("06/07/2025", "8:00:00");
+    EXPECT_TRUE(app->isNightView());
+    EXPECT_EQ(app->window().chosenModel(), zenlith::ModelKind::precise);
+    EXPECT_EQ(app->playStep(), zenlith::StepUnit::day);
+    EXPECT_EQ(settings->value(QStringLiteral("window/position")).toPoint(), QPoint(123, 45));
+    EXPECT_EQ(instant(), "2025-07-06 8:00");
+    keys(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(app->isNightView());
+}
+
+TEST_F(ApplicationWindowTest, MenusReadRightToLeftAndAboutNamesWhatTheProgramRunsOn) {
+    open("05/03/2024", "7:04:09");
+    EXPECT_EQ(app->menuBar()->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(app->centralWidget()->size(), QSize(769, 531));  // the designed window, untouched below the menu
+    keys(Qt::Key_F1, Qt::NoModifier);
+    ASSERT_EQ(messages.shown.size(), 1U);
+    const std::string& about = messages.shown[0].prompt;
+    for (const std::string& part : {std::string(ZENLITH_VERSION), std::string(qVersion()), std::string("©")}) {
+        EXPECT_NE(about.find(part), std::string::npos) << part;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,44 @@
+#pragma once
+// The menu bar's Hebrew texts, the About box and the list of keys.
+#include <string_view>
+
+namespace zenlith::menu_texts {
+
+inline constexpr std::string_view fileMenu = "&קובץ";
+inline constexpr std::string_view printParameters = "הדפסת פרמטרים";
+inline constexpr std::string_view printScreen = "הדפסת מסך";
+inline constexpr std::string_view saveParametersPdf = "שמירת הפרמטרים כ-PDF…";
+inline constexpr std::string_view saveScreenPdf = "שמירת המסך כ-PDF…";
+inline constexpr std::string_view quit = "יציאה";
+
+inline constexpr std::string_view timeMenu = "&זמן";
+inline constexpr std::string_view now = "עכשיו";
+inline constexpr std::string_view play = "ניגון / עצירה";
+inline constexpr std::string_view playStep = "צעד הניגון";
+
+struct StepTexts {
+    std::string_view unit;     // the step size's name
+    std::string_view forward;  // the menu entries
+    std::string_view back;
+};
+inline constexpr StepTexts minuteStep{"דקה", "דקה קדימה", "דקה אחורה"};
+inline constexpr StepTexts hourStep{"שעה", "שעה קדימה", "שעה אחורה"};
+inline constexpr StepTexts dayStep{"יום", "יום קדימה", "יום אחורה"};
+inline constexpr StepTexts monthStep{"חודש", "חודש קדימה", "חודש אחורה"};
+inline constexpr StepTexts yearStep{"שנה", "שנה קדימה", "שנה אחורה"};
+
+inline constexpr std::string_view viewMenu = "&תצוגה";
+inline constexpr std::string_view nightView = "מצב לילה";
+inline constexpr std::string_view classicModel = "החישוב הרגיל";
+inline constexpr std::string_view preciseModel = "חישוב מדויק (ERFA)";
+
+inline constexpr std::string_view helpMenu = "&עזרה";
+inline constexpr std::string_view keys = "רשימת מקשים";
+inline constexpr std::string_view about = "אודות Zenlith";
+
+inline constexpr std::string_view qtLine = "ספריית Qt";
+inline constexpr std::string_view erfaLine = "ספריית ERFA (לחישוב המדויק)";
+inline constexpr std::string_view tzLine = "מסד אזורי הזמן";
+inline constexpr std::string_view versionWord = "גרסה";
+
+}  // namespace zenlith::menu_texts

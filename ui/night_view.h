@@ -1,0 +1,13 @@
+#pragma once
+// The night view, for use outside in the dark: the whole application in dim
+// red on black (menus, message boxes and the save dialog through the
+// application's palette), and the main window's own colours, pictures and
+// chart turned into shades of red by their brightness, so that day, the
+// twilights and night keep their order.
+class QWidget;
+
+namespace zenlith {
+
+void applyNightView(QWidget& window, bool on);
+
+}  // namespace zenlith
