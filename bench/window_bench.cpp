@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
 #include <cstring>
 #include <iostream>
@@ -15,6 +18,7 @@
 
 #include "application_setup.h"
 #include "clock.h"
+#include "application_window.h"
 #include "main_window.h"
 #include "message_box.h"
 
@@ -48,6 +52,23 @@ void ComputeButton(benchmark::State& state) {
 }
 BENCHMARK(ComputeButton)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// One time step from its key to the window repainted: the fields through
+// their handlers, the box by the clock rules, the computation, the paint.
+void TimeStepKeyToWindowRepainted(benchmark::State& state) {
+    SilentMessages messages;
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat);
+    zenlith::ApplicationWindow app(messages, settings);
+    app.startUp(zenlith::FixedClock("21/06/2024", "23:30:00"), std::chrono::milliseconds(0));
+    app.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(&app, Qt::Key_Right, Qt::AltModifier);
+        app.repaint();
+    }
+}
+BENCHMARK(TimeStepKeyToWindowRepainted)->Unit(benchmark::kMicrosecond);
+
 // Spawns this program in its start-up mode and waits for it: the time is
 // that of a whole process, from its start to its window shown.
 void ProcessStartToWindowShown(benchmark::State& state) {
@@ -79,7 +100,9 @@ int startUpOnce(int argc, char* argv[]) {
     QApplication application(argc, argv);
     zenlith::prepareApplication(application);
     SilentMessages messages;
-    zenlith::MainWindow window(messages);
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat);
+    zenlith::ApplicationWindow window(messages, settings);
     window.startUp(zenlith::SystemClock(), std::chrono::milliseconds(0));
     window.show();
     window.repaint();

@@ -86,7 +86,7 @@ std::string cleanEnteredText(std::string_view utf8) {
     for (std::size_t pos = 0; pos < utf8.size();) {
         const Decoded decoded = decodeAt(utf8, pos);
         if (decoded.length == 0) {
-            clean += utf8[pos++];
+            ++pos;  // not a character; kept, it could join others into one
             continue;
         }
         const int digit = decimalDigitValue(decoded.c);

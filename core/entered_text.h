@@ -6,7 +6,8 @@
 //    width spaces and joiners, byte-order marks, bidi embeddings, overrides
 //    and isolates) are removed;
 //  - decimal digits of any script (general category Nd) become ASCII digits.
-// Texts are UTF-8; bytes that are not well-formed UTF-8 pass unchanged.
+// Texts are UTF-8; bytes that are not well-formed UTF-8 are dropped too, so
+// that the result is well formed and cleaning it again changes nothing.
 #include <cstddef>
 #include <string>
 #include <string_view>

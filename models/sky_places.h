@@ -25,9 +25,13 @@ struct BodyPlace {
 struct MoonValues {
     double lon = 0;           // geocentric ecliptic longitude, degrees
     double lat = 0;           // geocentric ecliptic latitude, degrees
-    double elongation = 0;    // degrees
+    double elongation = 0;    // lon minus the Sun's geocentric ecliptic longitude, degrees 0..360
     double age = 0;           // days since the last new Moon
     double illumination = 0;  // percent
+    double distance = 0;      // from the Earth's centre, Earth radii
+    // Whether the Moon's Alt, AltAirless and Az are seen from the site (with
+    // parallax) rather than from the Earth's centre; rises and sets need to know.
+    bool topocentric = false;
 };
 
 struct SkyPlaces {

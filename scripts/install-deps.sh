@@ -12,7 +12,7 @@ set -euo pipefail
 
 packages_of() {
   case $1 in
-    run) echo g++ cmake make pkg-config liberfa-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n culmus fonts-dejavu-core ;;
+    run) echo g++ cmake make pkg-config liberfa-dev libicu-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n culmus fonts-dejavu-core ;;
     test) echo libgtest-dev libgmock-dev python3 xvfb xauth poppler-utils appstream cups printer-driver-cups-pdf ;;
     package) echo file dpkg-dev ;;
     fuzz) echo clang libclang-rt-14-dev ;;
@@ -63,7 +63,9 @@ turn_off_print_service='
     systemctl disable --now cups.service cups.socket cups.path
   else
     invoke-rc.d cups stop || /etc/init.d/cups stop
-    deb-systemd-helper disable cups.service cups.socket cups.path
+    # Without systemd the links that would start it still go; the helper
+    # acts only when it believes dpkg called it.
+    DPKG_MAINTSCRIPT_PACKAGE=cups-daemon deb-systemd-helper disable cups.service cups.socket cups.path
     update-rc.d cups disable
   fi'
 if [ "$cups_was_installed" = no ] && installed cups-daemon; then

@@ -138,6 +138,8 @@ void ApplicationWindow::buildViewMenu() {
     connect(classicModel_, &QAction::triggered, this, [this] { chooseModel(ModelKind::classic); });
     connect(preciseModel_, &QAction::triggered, this, [this] { chooseModel(ModelKind::precise); });
     viewMenu_->addSeparator();
+    connect(menuEntry(viewMenu_, texts::dayEvents, QKeySequence(eventsWindowKeys)), &QAction::triggered, window_,
+            [this] { window_->openEventsWindow(); });
 }
 
 void ApplicationWindow::buildHelpMenu() {

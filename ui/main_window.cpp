@@ -8,12 +8,14 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTextDocument>
 #include <array>
 
 #include "clock.h"
 #include "clock_positions.h"
 #include "entered_instant.h"
+#include "events_window.h"
 #include "summer_time.h"
 #include "field_combo.h"
 #include "legacy_fonts.h"
@@ -219,11 +221,15 @@ void MainWindow::showNow() {
 }
 
 void MainWindow::goTo(const CivilDateTime& when) {
-    fields_.year->setText(QString::number(when.year));
-    fields_.month->setEditText(QString::number(when.month));
-    fields_.day->setEditText(QString::number(when.day));
-    fields_.hour->setEditText(QString::number(when.hour));
-    fields_.minute->setEditText(QStringLiteral("%1").arg(when.minute, 2, 10, QLatin1Char('0')));
+    {
+        // The box follows once, for the whole instant.
+        const QScopedValueRollback oneRuling(fillingFields_, true);
+        fields_.year->setText(QString::number(when.year));
+        fields_.month->setEditText(QString::number(when.month));
+        fields_.day->setEditText(QString::number(when.day));
+        fields_.hour->setEditText(QString::number(when.hour));
+        fields_.minute->setEditText(QStringLiteral("%1").arg(when.minute, 2, 10, QLatin1Char('0')));
+    }
     followClockRules();
 }
 
@@ -272,6 +278,7 @@ void MainWindow::fillLists() {
 // date or time field changes; a hand-set tick holds until then. While the
 // fields name no instant the box keeps its state.
 void MainWindow::followClockRules() {
+    if (fillingFields_) return;
     const std::optional<CivilDateTime> entered = enteredCivilTime(fieldTexts());
     if (!entered) return;
     if (const std::optional<bool> summer = summerTimeAt(clockRules_, *entered)) summerTime_->setChecked(*summer);
@@ -290,6 +297,22 @@ void MainWindow::computeSky() {
         return;
     }
     showSky(std::get<ComputedSky>(outcome));
+    followInEventsWindow(std::get<ComputedSky>(outcome));
+}
+
+void MainWindow::followInEventsWindow(const ComputedSky& sky) {
+    lastDay_ = EnteredDay{enteredCivilTime(fieldTexts()), sky.model, sky.places.moon.illumination};
+    if (events_) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
+}
+
+void MainWindow::openEventsWindow() {
+    if (!events_) {
+        events_ = new EventsWindow(clockRules_, *printer_, this);
+        if (lastDay_) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
+    }
+    events_->show();
+    events_->raise();
+    events_->activateWindow();
 }
 
 // The Moon's picture is fresh for every computation; the phase, when there is

@@ -5,8 +5,10 @@
 #include <QWidget>
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "civil_date.h"
 #include "sky_calculator.h"
 #include "field_handlers.h"
 #include "israel_clock_rules.h"
@@ -23,6 +25,10 @@ class QPushButton;
 namespace zenlith {
 
 class Clock;
+class EventsWindow;
+
+// The menu's keys for the day's events.
+inline constexpr auto eventsWindowKeys = Qt::CTRL | Qt::Key_E;
 class FieldCombo;
 class MessageBox;
 class SkyChart;
@@ -51,6 +57,8 @@ public:
     void computeSky();
     void setSummerTime(bool on);
     void chooseModel(ModelKind kind);
+    // The day's events, following the date last computed.
+    void openEventsWindow();
     ModelKind chosenModel() const { return calculator_.chosen(); }
     void printParameterSheet();
     void printWholeWindow();
@@ -68,6 +76,7 @@ private:
     void followClockRules();
     FieldTexts fieldTexts() const;
     void showSky(const ComputedSky& sky);
+    void followInEventsWindow(const ComputedSky& sky);
     void drawMoonPhase(const MoonPhaseDrawing& phase);
     void showReport(const std::string& report);
     void printParameterSheet(Printer& printer);
@@ -91,6 +100,14 @@ private:
     QPlainTextEdit* report_ = nullptr;   // Text2
     SkyChart* chart_ = nullptr;
     FieldHandlers* handlers_ = nullptr;
+    bool fillingFields_ = false;
+    struct EnteredDay {
+        std::optional<CivilDateTime> entered;  // nothing where the calendar has no such day
+        ModelKind model;
+        double illumination;
+    };
+    std::optional<EnteredDay> lastDay_;  // what the day's events follow
+    EventsWindow* events_ = nullptr;     // made when first opened
 };
 
 }  // namespace zenlith

@@ -1,10 +1,12 @@
 #include "night_view.h"
 
 #include <QApplication>
-#include <QGraphicsColorizeEffect>
+#include <QGraphicsEffect>
+#include <QPainter>
 #include <QPalette>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
 
 namespace zenlith {
 
@@ -45,16 +47,38 @@ const QString nightControls = QStringLiteral(
     "QLabel { color: rgb(170, 0, 0); }"
     "QGroupBox#Form1::title { color: rgb(170, 0, 0); }");
 
+// Every pixel becomes red as bright as its brightest channel, dimmed: black
+// stays black, and the chart's day, twilights and night keep their order.
+class RedByBrightness : public QGraphicsEffect {
+public:
+    using QGraphicsEffect::QGraphicsEffect;
+
+protected:
+    void draw(QPainter* painter) override {
+        QPoint offset;
+        QImage image = sourcePixmap(Qt::DeviceCoordinates, &offset).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = line[x];
+                const int bright = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) * 7 / 10;
+                line[x] = qRgba(bright, 0, 0, qAlpha(pixel));
+            }
+        }
+        const QTransform world = painter->worldTransform();
+        painter->setWorldTransform(QTransform());
+        painter->drawImage(offset, image);
+        painter->setWorldTransform(world);
+    }
+};
+
 }  // namespace
 
 void applyNightView(QWidget& window, bool on) {
     QApplication::setPalette(on ? nightPalette() : QApplication::style()->standardPalette());
     window.setStyleSheet(on ? nightControls : QString());
     if (on) {
-        auto* red = new QGraphicsColorizeEffect(&window);
-        red->setColor(dimRed);
-        red->setStrength(1.0);
-        window.setGraphicsEffect(red);  // owns it from here on
+        window.setGraphicsEffect(new RedByBrightness(&window));  // owns it from here on
     } else {
         window.setGraphicsEffect(nullptr);
     }

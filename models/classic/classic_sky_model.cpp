@@ -41,8 +41,10 @@ SkyPlaces ClassicSkyModel::placesAt(double julianDate) {
     for (int k = 0; k < bodyCount; ++k) {
         places.bodies[k] = placeOf(engine_.bodyResult[k]);
     }
-    places.moon = {engine_.moonLon, engine_.moonLat, engine_.moonElongation, engine_.moonAge,
-                   engine_.moonIllumination};
+    places.moon = {engine_.moonLon,          engine_.moonLat,
+                   engine_.moonElongation,   engine_.moonAge,
+                   engine_.moonIllumination, engine_.bodyResult[moonIndex].Radius,
+                   false};
     return places;
 }
 

@@ -18,6 +18,8 @@ namespace {
 
 using namespace precise;
 
+constexpr double earthRadiusMetres = 6378136.6;  // equatorial, IERS 2003
+
 // The Moon's ecliptic place, elongation and lit fraction, all geocentric.
 MoonValues moonValuesAt(const InstantFrame& frame, const Vector& moon, const Vector& sun) {
     const EclipticAngles moonAngles = eclipticAngles(rotate(frame.trueEcliptic, moon));
@@ -30,6 +32,8 @@ MoonValues moonValuesAt(const InstantFrame& frame, const Vector& moon, const Vec
     const Vector sunFromMoon = sun - moon;
     const double cosPhase = -dot(sunFromMoon, moon) / (length(sunFromMoon) * length(moon));
     values.illumination = 100 * (1 + cosPhase) / 2;
+    values.distance = length(moon) * ERFA_DAU / earthRadiusMetres;
+    values.topocentric = true;  // placeFromSite takes the parallax
     return values;
 }
 

@@ -53,3 +53,24 @@ execute_process(COMMAND ${PROBE} --model other RESULT_VARIABLE status OUTPUT_QUI
 if(status EQUAL 0)
   message(FATAL_ERROR "the probe took an unknown model")
 endif()
+
+# The day's events on the precise model, where the probe has Israel's clock:
+# 2 October 2024, the eve of Rosh Hashanah; astronomy-engine puts sunrise at
+# 03:34:43 UT, sunset at 15:23:13 UT and moonrise at 03:05:44 UT (summer time +3).
+execute_process(COMMAND ${PROBE} --events RESULT_VARIABLE status INPUT_FILE /dev/null OUTPUT_QUIET ERROR_QUIET)
+if(status EQUAL 0)
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E echo "2024	10	2	12	0	1"
+    COMMAND ${PROBE} --model precise --events
+    OUTPUT_VARIABLE day)
+  string(JSON before GET "${day}" hebrewDate beforeSunset)
+  string(JSON after GET "${day}" hebrewDate afterSunset)
+  string(JSON sunrise GET "${day}" bodies 0 rise)
+  string(JSON sunset GET "${day}" bodies 0 set)
+  string(JSON moonrise GET "${day}" bodies 8 rise)
+  string(JSON lastPhase GET "${day}" phases 4 phase)
+  if(NOT before STREQUAL "כ״ט באלול תשפ״ד" OR NOT after STREQUAL "א׳ בתשרי תשפ״ה" OR NOT sunrise STREQUAL "06:35"
+     OR NOT sunset STREQUAL "18:23" OR NOT moonrise STREQUAL "06:06" OR NOT lastPhase STREQUAL "new")
+    message(FATAL_ERROR "unexpected day's events: ${day}")
+  endif()
+endif()

@@ -1,7 +1,9 @@
 // The top-level window through its keys and menus: Now, steps carried by the
 // calendar, play, the settings kept in a temporary file, the About box.
 #include <QCheckBox>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -25,8 +27,12 @@ protected:
     void open(const char* date, const char* time) {
         app.reset();
         settings = std::make_unique<QSettings>(dir.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat);
-        app = std::make_unique<zenlith::ApplicationWindow>(
-            messages, *settings, std::make_unique<zenlith::test::RecordingPrinter>(zenlith::PrintStatus::printed));
+        auto recording = std::make_unique<zenlith::test::RecordingPrinter>(zenlith::PrintStatus::printed);
+        auto saving = std::make_unique<zenlith::test::RecordingPrinter>(zenlith::PrintStatus::printed);
+        printer = recording.get();
+        pdfSaver = saving.get();
+        app = std::make_unique<zenlith::ApplicationWindow>(messages, *settings, std::move(recording),
+                                                           zenlith::israelClockRules(), std::move(saving));
         ASSERT_TRUE(app->startUp(zenlith::FixedClock(date, time), std::chrono::milliseconds(0)));
         app->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(app.get()));
@@ -50,6 +56,8 @@ protected:
     RecordingMessageBox messages;
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<zenlith::ApplicationWindow> app;
+    zenlith::test::RecordingPrinter* printer = nullptr;
+    zenlith::test::RecordingPrinter* pdfSaver = nullptr;
 };
 
 TEST_F(ApplicationWindowTest, StepsCarryThroughTheCalendarComputeAndFollowTheClockRules) {
@@ -128,6 +136,42 @@ TEST_F(ApplicationWindowTest, SettingsAreKeptInTheGivenFileButNotTheDate) {
     EXPECT_EQ(instant(), "2025-07-06 8:00");
     keys(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(app->isNightView());
+}
+
+TEST_F(ApplicationWindowTest, PrintKeysPrintAndSavingAsPdfGoesToTheSaver) {
+    open("05/03/2024", "7:04:09");
+    keys(Qt::Key_N, Qt::ControlModifier);
+    keys(Qt::Key_P, Qt::ControlModifier);
+    keys(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(printer->delivered.size(), 2U);
+    QMenu* file = app->menuBar()->actions()[0]->menu();
+    file->actions()[2]->trigger();  // the parameters as PDF
+    file->actions()[3]->trigger();  // the window as PDF
+    ASSERT_EQ(pdfSaver->delivered.size(), 2U);
+    EXPECT_TRUE(std::holds_alternative<QImage>(pdfSaver->delivered[1].items[0]));
+}
+
+// At night nothing but shades of red reaches the eye, and the application's
+// palette, which menus, message boxes and the save dialog take, is red on black.
+TEST_F(ApplicationWindowTest, TheNightViewIsRedOnBlackEverywhere) {
+    open("21/06/2024", "12:00:00");
+    keys(Qt::Key_N, Qt::ControlModifier);
+    app->setNightView(true);
+    QCoreApplication::processEvents();
+    const QImage picture = app->grab().toImage();
+    int reds = 0;
+    for (int y = 0; y < picture.height(); y += 3) {
+        for (int x = 0; x < picture.width(); x += 3) {
+            const QColor pixel = picture.pixelColor(x, y);
+            ASSERT_EQ(pixel.green(), 0) << x << ',' << y;
+            ASSERT_EQ(pixel.blue(), 0) << x << ',' << y;
+            reds += pixel.red() > 0;
+        }
+    }
+    EXPECT_GT(reds, 1000);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(QApplication::palette().color(QPalette::WindowText).green(), 0);
+    app->setNightView(false);
 }
 
 TEST_F(ApplicationWindowTest, MenusReadRightToLeftAndAboutNamesWhatTheProgramRunsOn) {

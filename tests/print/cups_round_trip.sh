@@ -118,7 +118,7 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 if ! private_spooler_up; then
-  cat "$base/log/cupsd.out" "$base/log/error_log" 2>/dev/null >&2 || true
+  cat "$base/log/cupsd.out" "$base/log/error_log" >&2 || true
   skip "the private cupsd did not start"
 fi
 

@@ -1,18 +1,27 @@
-// zenlith-screenshot OUTDIR: pictures of the main window after two fixed
-// computations (a day with the Sun up, a night with the Moon up) and of the
-// splash, for review. Run it on the offscreen platform.
+// zenlith-screenshot OUTDIR: pictures for review and for the README: the
+// window after two fixed computations (a day with the Sun up, a night with
+// the Moon up), the same night in the night view, the time menu open, the
+// About box, and the splash. Run it on the offscreen platform; settings go
+// to a temporary file, never the user's.
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
-#include <QPushButton>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <chrono>
 #include <iostream>
 #include <string_view>
 
+#include "about_text.h"
 #include "application_setup.h"
+#include "application_window.h"
 #include "clock.h"
-#include "main_window.h"
+#include "menu_texts.h"
 #include "message_box.h"
+#include "qt_text.h"
 #include "splash_window.h"
 
 namespace {
@@ -26,27 +35,70 @@ public:
 };
 
 struct Instant {
-    const char* file;
     const char* date;
     const char* time;
-    bool summerTime;
 };
 
-bool saveComputedWindow(const Instant& instant, const QDir& folder) {
-    LoggedMessages messages;
-    zenlith::MainWindow window(messages);
-    window.startUp(zenlith::FixedClock(instant.date, instant.time), std::chrono::milliseconds(0));
-    window.findChild<QCheckBox*>(QStringLiteral("Check4"))->setChecked(instant.summerTime);
-    window.show();
-    window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    return window.grab().save(folder.filePath(QString::fromLatin1(instant.file)));
-}
+class Pictures {
+public:
+    explicit Pictures(const QDir& folder) : folder_(folder) {}
 
-bool saveSplash(const QDir& folder) {
-    zenlith::SplashWindow splash;
-    splash.show();
-    return splash.grab().save(folder.filePath(QStringLiteral("splash.png")));
-}
+    bool computedWindow(const char* file, const Instant& instant, bool night) {
+        auto app = open(instant);
+        app->setNightView(night);
+        QApplication::processEvents();
+        const bool saved = save(app->grab(), file);
+        app->setNightView(false);
+        return saved;
+    }
+
+    // The menu is a window of its own: it is drawn onto the window's picture
+    // where it opens.
+    bool menuOpen(const char* file, const Instant& instant) {
+        auto app = open(instant);
+        QAction* time = app->menuBar()->actions()[1];
+        app->menuBar()->setActiveAction(time);
+        QMenu* menu = time->menu();
+        QPixmap picture = app->grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(app->mapFromGlobal(menu->pos()), menu->grab());
+        painter.end();
+        menu->hide();
+        return save(picture, file);
+    }
+
+    bool about(const char* file) {
+        QMessageBox box(QMessageBox::NoIcon, zenlith::qtText(zenlith::menu_texts::about),
+                        zenlith::qtText(zenlith::aboutText()), QMessageBox::Ok);
+        box.setLayoutDirection(Qt::RightToLeft);
+        box.show();
+        return save(box.grab(), file);
+    }
+
+    bool splash(const char* file) {
+        zenlith::SplashWindow window;
+        window.show();
+        return save(window.grab(), file);
+    }
+
+private:
+    std::unique_ptr<zenlith::ApplicationWindow> open(const Instant& instant) {
+        auto app = std::make_unique<zenlith::ApplicationWindow>(messages_, settings_);
+        app->startUp(zenlith::FixedClock(instant.date, instant.time), std::chrono::milliseconds(0));
+        app->show();
+        app->window().computeSky();
+        return app;
+    }
+
+    bool save(const QPixmap& picture, const char* file) const {
+        return picture.save(folder_.filePath(QString::fromLatin1(file)));
+    }
+
+    QDir folder_;
+    LoggedMessages messages_;
+    QTemporaryDir settingsFolder_;
+    QSettings settings_{settingsFolder_.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat};
+};
 
 }  // namespace
 
@@ -59,8 +111,12 @@ int main(int argc, char* argv[]) {
     zenlith::prepareApplication(application);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) return 1;
-    const bool saved = saveComputedWindow({"main-day.png", "21/06/2024", "12:00:00", true}, folder) &&
-                       saveComputedWindow({"main-night.png", "22/06/2024", "23:30:00", true}, folder) &&
-                       saveSplash(folder);
+    Pictures pictures(folder);
+    const Instant day{"21/06/2024", "12:00:00"};
+    const Instant night{"22/06/2024", "23:30:00"};
+    const bool saved = pictures.computedWindow("main-day.png", day, false) &&
+                       pictures.computedWindow("main-night.png", night, false) &&
+                       pictures.computedWindow("night-view.png", night, true) && pictures.menuOpen("menu.png", night) &&
+                       pictures.about("about.png") && pictures.splash("splash.png");
     return saved ? 0 : 1;
 }

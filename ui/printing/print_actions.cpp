@@ -29,6 +29,13 @@ PrintStatus printParameters(Printer& printer, const QString& parameterLine, cons
     return printer.endDocument();
 }
 
+PrintStatus printLines(Printer& printer, const QString& text) {
+    printer.setRightToLeft(true);
+    printer.setFontSize(printFontSize);
+    printer.printLine(text);
+    return printer.endDocument();
+}
+
 PrintStatus printScreen(Printer& printer, QWidget& window, const std::function<void(bool)>& setChartBorder) {
     const ChartBorder border(setChartBorder);
     printer.printImage(window.grab().toImage());

@@ -13,6 +13,9 @@ namespace zenlith {
 // right-to-left type.
 PrintStatus printParameters(Printer& printer, const QString& parameterLine, const QString& report);
 
+// Lines of text, as the day's events show them; small right-to-left type.
+PrintStatus printLines(Printer& printer, const QString& text);
+
 // The whole window's image with the chart framed by a single line while it is
 // taken. The frame loses its border again however the job ends.
 PrintStatus printScreen(Printer& printer, QWidget& window, const std::function<void(bool)>& setChartBorder);

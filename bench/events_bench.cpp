@@ -1,0 +1,22 @@
+// The day's events window's whole content for one date: every search, the
+// Hebrew dates, Israel's clock and the text.
+#include <benchmark/benchmark.h>
+
+#include "day_calculator.h"
+#include "day_sheet_text.h"
+#include "israel_clock_rules.h"
+
+namespace {
+
+void DaySheet(benchmark::State& state, zenlith::ModelKind model) {
+    zenlith::DayCalculator calculator;
+    const zenlith::IsraelClockRules rules;
+    for (auto _ : state) {
+        const auto sheet = calculator.sheetFor(model, rules, 2024, 10, 3);
+        benchmark::DoNotOptimize(zenlith::daySheetLines(*sheet, rules, 0));
+    }
+}
+BENCHMARK_CAPTURE(DaySheet, Classic, zenlith::ModelKind::classic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DaySheet, Precise, zenlith::ModelKind::precise)->Unit(benchmark::kMillisecond);
+
+}  // namespace

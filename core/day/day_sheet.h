@@ -1,0 +1,27 @@
+#pragma once
+// Everything the day's-events window shows for one civil day at the site:
+// the events found on the model, in the site's civil time, and the Hebrew
+// date on either side of sunset.
+#include <optional>
+
+#include "civil_date.h"
+#include "clock_rules.h"
+#include "day_events.h"
+#include "hebrew_calendar.h"
+
+namespace zenlith {
+
+struct DaySheet {
+    int year = 0, month = 0, day = 0;
+    ModelKind model = ModelKind::classic;
+    DaySpan span;
+    DayEvents events;
+    std::optional<HebrewDate> hebrewBeforeSunset;  // the Hebrew day of the civil day's daylight
+    std::optional<HebrewDate> hebrewAfterSunset;   // the one that begins at sunset
+};
+
+// Nothing for a day that is not in the calendar, or that the model does not
+// cover with a month to spare either side (the phases reach that far).
+std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day);
+
+}  // namespace zenlith

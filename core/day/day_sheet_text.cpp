@@ -1,0 +1,152 @@
+#include "day_sheet_text.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "hebrew_date_text.h"
+#include "local_time.h"
+
+namespace zenlith {
+
+namespace {
+
+constexpr std::array<std::string_view, bodyCount> bodyNames = {
+    "השמש", "כוכב חמה", "נוגה", "מאדים", "צדק", "שבתאי", "אורנוס", "נפטון", "הירח",
+};
+constexpr std::array<std::string_view, twilightCount> twilightNames = {
+    "דמדומים אזרחיים (6°)", "דמדומים ימיים (12°)", "דמדומים אסטרונומיים (18°)",
+};
+constexpr std::array<std::string_view, 4> phaseNames = {"מולד", "רבע ראשון", "ירח מלא", "רבע אחרון"};
+
+std::string_view regimeName(bool summer) { return summer ? "שעון קיץ" : "שעון חורף"; }
+
+std::string degreesText(double degrees) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f°", degrees);
+    return text;
+}
+
+// Writes times, marking those not on the day's own regime (all of them on a
+// day the clocks change).
+class TimeWriter {
+public:
+    TimeWriter(const ClockRules& rules, const DaySpan& span)
+        : rules_(rules),
+          startSummer_(rules.isSummerTimeAt(span.start)),
+          changes_(startSummer_ != rules.isSummerTimeAt(span.end)) {}
+
+    bool daySummer() const { return startSummer_; }
+    bool clockChanges() const { return changes_; }
+
+    std::string clock(double julianDate) const { return marked(localTimeOf(rules_, julianDate), false); }
+    std::string dateAndClock(double julianDate) const { return marked(localTimeOf(rules_, julianDate), true); }
+
+private:
+    std::string marked(const LocalTime& time, bool withDate) const {
+        std::string text = withDate ? dateAndClockText(time) : clockText(time);
+        if (changes_ || time.summer != startSummer_) {
+            text += " (" + std::string(regimeName(time.summer)) + ")";
+        }
+        return text;
+    }
+    const ClockRules& rules_;
+    bool startSummer_;
+    bool changes_;
+};
+
+std::string riseText(const std::optional<HorizonEvent>& event, const TimeWriter& times, std::string_view word,
+                     std::string_view absent) {
+    if (!event) {
+        return std::string(absent);
+    }
+    return std::string(word) + " " + times.clock(event->julianDate) + " (אזימוט " + degreesText(event->azimuth) + ")";
+}
+
+std::string transitText(const std::optional<HorizonEvent>& event, const TimeWriter& times) {
+    if (!event) {
+        return "אינו עובר במרידיאן ביום זה";
+    }
+    return "שיא " + times.clock(event->julianDate) + " (גובה " + degreesText(event->altitude) + ")";
+}
+
+std::string bodyLine(int body, const BodyEvents& events, const TimeWriter& times) {
+    return std::string(bodyNames[body]) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
+           transitText(events.transit, times) + ", " + riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
+}
+
+std::string dayLengthText(const BodyEvents& sun) {
+    if (!sun.rise || !sun.set || sun.set->julianDate < sun.rise->julianDate) {
+        return {};
+    }
+    const int minutes = static_cast<int>(std::lround((sun.set->julianDate - sun.rise->julianDate) * 1440));
+    char text[32];
+    std::snprintf(text, sizeof text, "%d:%02d", minutes / 60, minutes % 60);
+    return std::string("אורך היום: ") + text;
+}
+
+std::string twilightLine(int k, const Twilight& twilight, const TimeWriter& times) {
+    const auto part = [&](const std::optional<double>& at, std::string_view word) {
+        return std::string(word) + " " + (at ? times.clock(*at) : std::string("אין ביום זה"));
+    };
+    return std::string(twilightNames[k]) + ": " + part(twilight.dawn, "בוקר") + ", " + part(twilight.dusk, "ערב");
+}
+
+std::string hebrewText(const std::optional<HebrewDate>& date) { return date ? hebrewDateText(*date) : "—"; }
+
+std::string hebrewLine(const DaySheet& sheet, const TimeWriter& times) {
+    const std::optional<HorizonEvent>& sunset = sheet.events.bodies[sunIndex].set;
+    std::string line = "התאריך העברי: " + hebrewText(sheet.hebrewBeforeSunset);
+    line += sunset ? "; משקיעת החמה (" + times.clock(sunset->julianDate) + "): " : "; משקיעת החמה: ";
+    return line + hebrewText(sheet.hebrewAfterSunset);
+}
+
+std::string headerLine(const DaySheet& sheet, const TimeWriter& times) {
+    char date[32];
+    std::snprintf(date, sizeof date, "%02d.%02d.%04d", sheet.day % 100, sheet.month % 100, sheet.year);
+    const std::string model = sheet.model == ModelKind::classic ? "המודל המקורי" : "המודל המדויק";
+    const std::string clock = times.clockChanges() ? "ביום זה משתנה השעון" : std::string(regimeName(times.daySummer()));
+    return std::string(daySheetTitle) + " " + date + " — 32° צפון, 35° מזרח — " + clock + " — " + model;
+}
+
+std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
+    std::string line = "מופעי הירח:";
+    for (const PhaseEvent& phase : sheet.events.phases) {
+        line.append(" ").append(phaseNames[static_cast<int>(phase.phase)]).append(" ");
+        line.append(times.dateAndClock(phase.julianDate)).append(";");
+    }
+    if (!sheet.events.phases.empty()) {
+        line.pop_back();
+    }
+    return line;
+}
+
+}  // namespace
+
+std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
+                                       std::optional<double> illumination) {
+    const TimeWriter times(rules, sheet.span);
+    std::vector<std::string> lines = {headerLine(sheet, times), hebrewLine(sheet, times), ""};
+    lines.push_back(bodyLine(sunIndex, sheet.events.bodies[sunIndex], times));
+    if (std::string length = dayLengthText(sheet.events.bodies[sunIndex]); !length.empty()) {
+        lines.push_back(length);
+    }
+    for (int k = 0; k < twilightCount; ++k) {
+        lines.push_back(twilightLine(k, sheet.events.twilights[k], times));
+    }
+    lines.push_back("");
+    for (int body = firstPlanet; body <= lastPlanet; ++body) {
+        lines.push_back(bodyLine(body, sheet.events.bodies[body], times));
+    }
+    lines.push_back("");
+    lines.push_back(bodyLine(moonIndex, sheet.events.bodies[moonIndex], times));
+    if (illumination) {
+        char percent[32];
+        std::snprintf(percent, sizeof percent, "%.0f%%", *illumination);
+        lines.push_back(std::string("חלק הירח המואר בשעה שהוזנה: ") + percent);
+    }
+    lines.push_back(phasesLine(sheet, times));
+    return lines;
+}
+
+}  // namespace zenlith

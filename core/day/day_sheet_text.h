@@ -1,0 +1,19 @@
+#pragma once
+// The day's events as lines of Hebrew text: what the window shows, copies and
+// prints. Times in the site's civil time; where the day's clock changes, or a
+// time falls on the other side of a change, each time says which it is.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "day_sheet.h"
+
+namespace zenlith {
+
+inline constexpr std::string_view daySheetTitle = "אירועי היום";
+
+// illumination: the Moon's illuminated percentage at the entered instant.
+std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
+                                       std::optional<double> illumination);
+
+}  // namespace zenlith

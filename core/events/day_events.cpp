@@ -1,0 +1,85 @@
+#include "day_events.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "horizon.h"
+#include "time_search.h"
+
+namespace zenlith {
+
+namespace {
+
+// At this latitude no body of ours comes within hours of grazing the horizon,
+// so no sample step holds two crossings.
+constexpr double sampleStep = 1.0 / 24;
+constexpr double tolerance = 1.0 / 86400;  // one second
+
+// Altitudes as seen from the site: a model that places the Moon from the
+// Earth's centre leaves its parallax out.
+HorizonEvent horizonEventAt(PlacesMemo& places, int body, double julianDate) {
+    const SkyPlaces& at = places.at(julianDate);
+    const BodyPlace& place = at.bodies[body];
+    double altitude = place.AltAirless;
+    if (body == moonIndex && !at.moon.topocentric) {
+        altitude -= moonParallax(at.moon) * std::cos(altitude * std::numbers::pi / 180);
+    }
+    return {julianDate, place.Az, altitude};
+}
+
+std::optional<HorizonEvent> first(PlacesMemo& places, int body, const std::vector<Zero>& zeros, Crossing crossing) {
+    for (const Zero& zero : zeros) {
+        if (zero.crossing == crossing) {
+            return horizonEventAt(places, body, zero.julianDate);
+        }
+    }
+    return std::nullopt;
+}
+
+BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span) {
+    const TimeFunction aboveHorizon = [&](double t) {
+        const SkyPlaces& at = places.at(t);
+        return at.bodies[body].AltAirless - riseAltitude(body, at);
+    };
+    // Minus the sine of the azimuth rises through zero as the body crosses
+    // the meridian in the south, and falls through it in the north.
+    const TimeFunction westOfSouth = [&](double t) {
+        return -std::sin(places.at(t).bodies[body].Az * std::numbers::pi / 180);
+    };
+    const std::vector<Zero> horizon = findZeros(aboveHorizon, span);
+    BodyEvents events;
+    events.rise = first(places, body, horizon, Crossing::upward);
+    events.set = first(places, body, horizon, Crossing::downward);
+    events.transit = first(places, body, findZeros(westOfSouth, span, Crossing::upward), Crossing::upward);
+    return events;
+}
+
+Twilight findTwilight(PlacesMemo& places, double depth, SearchSpan span) {
+    const TimeFunction aboveDepth = [&](double t) { return places.at(t).bodies[sunIndex].AltAirless + depth; };
+    Twilight twilight;
+    for (const Zero& zero : findZeros(aboveDepth, span)) {
+        std::optional<double>& slot = zero.crossing == Crossing::upward ? twilight.dawn : twilight.dusk;
+        if (!slot) {
+            slot = zero.julianDate;
+        }
+    }
+    return twilight;
+}
+
+}  // namespace
+
+DayEvents findDayEvents(SkyModel& model, DaySpan day) {
+    PlacesMemo places(model);
+    const SearchSpan span{day.start, day.end, sampleStep, tolerance};
+    DayEvents events;
+    for (int body = 0; body < bodyCount; ++body) {
+        events.bodies[body] = findBodyEvents(places, body, span);
+    }
+    for (int k = 0; k < twilightCount; ++k) {
+        events.twilights[k] = findTwilight(places, twilightDepths[k], span);
+    }
+    events.phases = findPhasesAround(places, day.start);
+    return events;
+}
+
+}  // namespace zenlith

@@ -1,0 +1,51 @@
+#pragma once
+// The events of one civil day at the site, each found by a root search over a
+// sky model's positions: every body's rise, culmination and set, the Sun's
+// twilights, and the Moon's phases around the day. Instants are Julian dates
+// in universal time; the day is the span between two local midnights.
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "moon_phases.h"
+#include "sky_model.h"
+
+namespace zenlith {
+
+struct HorizonEvent {
+    double julianDate = 0;
+    double azimuth = 0;   // degrees from north through east
+    double altitude = 0;  // degrees, seen from the site, without refraction
+};
+
+// Each the first of its kind in the day; nothing where the body does not do it.
+struct BodyEvents {
+    std::optional<HorizonEvent> rise;
+    std::optional<HorizonEvent> transit;  // crossing the meridian south of the zenith
+    std::optional<HorizonEvent> set;
+};
+
+// The Sun's centre 6, 12 and 18 degrees below the horizon, without refraction.
+enum TwilightIndex : int { civilTwilight, nauticalTwilight, astronomicalTwilight };
+inline constexpr int twilightCount = 3;
+inline constexpr std::array<double, twilightCount> twilightDepths = {6, 12, 18};
+
+struct Twilight {
+    std::optional<double> dawn;
+    std::optional<double> dusk;
+};
+
+struct DaySpan {
+    double start = 0;  // local midnight at the day's start, Julian date
+    double end = 0;    // local midnight at its end
+};
+
+struct DayEvents {
+    std::array<BodyEvents, bodyCount> bodies;
+    std::array<Twilight, twilightCount> twilights;
+    std::vector<PhaseEvent> phases;  // the last new Moon before the day's start, then the next four
+};
+
+DayEvents findDayEvents(SkyModel& model, DaySpan day);
+
+}  // namespace zenlith

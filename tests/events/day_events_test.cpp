@@ -1,0 +1,153 @@
+// The day's events against an independent library, and against the model's
+// own positions.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iomanip>
+#include <numbers>
+
+#include "classic_sky_model.h"
+#include "day_events.h"
+#include "precise_sky_model.h"
+#include "reference_days.h"
+
+namespace zenlith {
+namespace {
+
+using test::ReferenceDay;
+using test::readReferenceDays;
+
+constexpr double minute = 1.0 / 1440;
+constexpr double second = 1.0 / 86400;
+
+struct Tolerances {
+    double sun, planets, moon, phases;  // days
+    double degrees;                     // rise and set azimuths, culmination altitudes
+};
+
+std::optional<double> instantOf(const std::optional<HorizonEvent>& event) {
+    return event ? std::optional(event->julianDate) : std::nullopt;
+}
+
+void expectSameEvent(const std::optional<double>& expected, const std::optional<double>& found, double tolerance,
+                     const std::string& what) {
+    ASSERT_EQ(expected.has_value(), found.has_value()) << what;
+    if (expected) {
+        EXPECT_NEAR(*found, *expected, tolerance) << what << ", minutes: " << (*found - *expected) / minute;
+    }
+}
+
+void expectAgreement(SkyModel& model, const Tolerances& within) {
+    const std::vector<ReferenceDay> days = readReferenceDays();
+    int withoutMoonrise = 0, withoutMoonset = 0;
+    for (const ReferenceDay& day : days) {
+        const DayEvents events = findDayEvents(model, {day.start, day.end});
+        for (int body = 0; body < bodyCount; ++body) {
+            const double tolerance = body == sunIndex ? within.sun : body == moonIndex ? within.moon : within.planets;
+            const auto& expected = day.bodies[body];
+            const BodyEvents& found = events.bodies[body];
+            const std::string what = day.date + " body " + std::to_string(body);
+            expectSameEvent(expected.rise, instantOf(found.rise), tolerance, what + " rise");
+            expectSameEvent(expected.transit, instantOf(found.transit), tolerance, what + " culmination");
+            expectSameEvent(expected.set, instantOf(found.set), tolerance, what + " set");
+            if (found.rise && expected.rise) {
+                EXPECT_NEAR(found.rise->azimuth, *expected.riseAzimuth, within.degrees) << what;
+            }
+            if (found.set && expected.set) {
+                EXPECT_NEAR(found.set->azimuth, *expected.setAzimuth, within.degrees) << what;
+            }
+            if (found.transit && expected.transit) {
+                EXPECT_NEAR(found.transit->altitude, *expected.transitAltitude, within.degrees) << what;
+            }
+        }
+        withoutMoonrise += !day.bodies[moonIndex].rise;
+        withoutMoonset += !day.bodies[moonIndex].set;
+        for (int k = 0; k < twilightCount; ++k) {
+            expectSameEvent(day.twilights[2 * k], events.twilights[k].dawn, within.sun, day.date + " dawn");
+            expectSameEvent(day.twilights[2 * k + 1], events.twilights[k].dusk, within.sun, day.date + " dusk");
+        }
+        ASSERT_EQ(events.phases.size(), day.phases.size()) << day.date;
+        for (std::size_t k = 0; k < day.phases.size(); ++k) {
+            EXPECT_EQ(static_cast<int>(events.phases[k].phase), static_cast<int>(k % 4)) << day.date;
+            EXPECT_NEAR(events.phases[k].julianDate, day.phases[k], within.phases) << day.date << " phase " << k;
+        }
+    }
+    // The hard days stay in the data: a day without moonrise, one without moonset.
+    EXPECT_GE(withoutMoonrise, 1);
+    EXPECT_GE(withoutMoonset, 1);
+}
+
+TEST(DayEvents, ClassicModelAgreesWithAnIndependentLibrary) {
+    // The classic model's Sun is good to seconds of time; its planets and Moon
+    // run on mean elements without perturbations, and its phases on a Moon
+    // that may be a degree or two from the true one.
+    Engine engine;
+    ClassicSkyModel classic(engine);
+    expectAgreement(classic, {0.5 * minute, 40 * minute, 12 * minute, 4 * 60 * minute, 3});
+}
+
+TEST(DayEvents, PreciseModelAgreesWithAnIndependentLibraryToTheMinute) {
+    PreciseSkyModel precise;
+    expectAgreement(precise, {minute, minute, minute, minute, 0.05});
+}
+
+// The altitude of the centre at which a body's upper limb meets the horizon
+// under 34' of refraction (Meeus, Astronomical Algorithms, ch. 15).
+double standardAltitude(int body, const SkyPlaces& places) {
+    if (body == sunIndex) {
+        return -0.8333;
+    }
+    if (body != moonIndex) {
+        return -0.5667;
+    }
+    const double parallax = std::asin(1 / places.moon.distance) * 180 / std::numbers::pi;
+    return places.moon.topocentric ? -0.2725 * parallax - 0.5667 : 0.7275 * parallax - 0.5667;
+}
+
+// Whether g changes sign (or vanishes) within a second either side of t.
+template <class Quantity>
+bool changesSignAround(SkyModel& model, double t, Quantity g) {
+    const double before = g(model.placesAt(t - second));
+    const double after = g(model.placesAt(t + second));
+    return before * after <= 0;
+}
+
+TEST(DayEvents, ClassicEventsLieOnTheModelsOwnCurves) {
+    Engine engine;
+    ClassicSkyModel classic(engine);
+    for (const ReferenceDay& day : readReferenceDays()) {
+        const DayEvents events = findDayEvents(classic, {day.start, day.end});
+        for (int body = 0; body < bodyCount; ++body) {
+            const auto horizon = [body](const SkyPlaces& p) {
+                return p.bodies[body].AltAirless - standardAltitude(body, p);
+            };
+            const auto meridian = [body](const SkyPlaces& p) { return std::remainder(p.bodies[body].Az - 180, 360); };
+            const BodyEvents& found = events.bodies[body];
+            for (const auto& event : {found.rise, found.set}) {
+                EXPECT_TRUE(!event || changesSignAround(classic, event->julianDate, horizon)) << day.date << body;
+            }
+            EXPECT_TRUE(!found.transit || changesSignAround(classic, found.transit->julianDate, meridian))
+                << day.date << body;
+        }
+        for (int k = 0; k < twilightCount; ++k) {
+            const auto depth = [k](const SkyPlaces& p) { return p.bodies[sunIndex].AltAirless + twilightDepths[k]; };
+            for (const auto& instant : {events.twilights[k].dawn, events.twilights[k].dusk}) {
+                EXPECT_TRUE(!instant || changesSignAround(classic, *instant, depth)) << day.date;
+            }
+        }
+        for (const PhaseEvent& phase : events.phases) {
+            const auto beyond = [&phase](const SkyPlaces& p) {
+                return std::remainder(p.moon.elongation - 90.0 * static_cast<int>(phase.phase), 360);
+            };
+            // The classic elongation moves in steps of the single-precision day
+            // number, so the phase may sit on a step rather than between two.
+            const double elongationPerSecond = 360 / 29.53 * second;
+            EXPECT_TRUE(changesSignAround(classic, phase.julianDate, beyond) ||
+                        std::fabs(beyond(classic.placesAt(phase.julianDate))) < elongationPerSecond)
+                << day.date << " phase " << static_cast<int>(phase.phase) << " at " << std::setprecision(15) << phase.julianDate;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zenlith

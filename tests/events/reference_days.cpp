@@ -1,0 +1,52 @@
+#include "reference_days.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace zenlith::test {
+
+namespace {
+
+std::optional<double> optionalNumber(std::istream& in) {
+    std::string field;
+    in >> field;
+    if (field == "-") {
+        return std::nullopt;
+    }
+    return std::stod(field);
+}
+
+}  // namespace
+
+std::vector<ReferenceDay> readReferenceDays() {
+    std::ifstream file(ZENLITH_REFERENCE_DAYS);
+    if (!file) {
+        throw std::runtime_error("cannot read " ZENLITH_REFERENCE_DAYS);
+    }
+    std::vector<ReferenceDay> days;
+    for (std::string line; std::getline(file, line);) {
+        std::istringstream in(line);
+        ReferenceDay day;
+        in >> day.date >> day.start >> day.end;
+        for (ReferenceHorizon& body : day.bodies) {
+            for (auto* slot : {&body.rise, &body.riseAzimuth, &body.transit, &body.transitAltitude, &body.set,
+                               &body.setAzimuth}) {
+                *slot = optionalNumber(in);
+            }
+        }
+        for (auto& twilight : day.twilights) {
+            twilight = optionalNumber(in);
+        }
+        for (double& phase : day.phases) {
+            in >> phase;
+        }
+        if (!in) {
+            throw std::runtime_error("malformed reference line: " + line);
+        }
+        days.push_back(day);
+    }
+    return days;
+}
+
+}  // namespace zenlith::test

@@ -1,0 +1,72 @@
+#include "events_window.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "day_sheet_text.h"
+#include "print_actions.h"
+#include "qt_text.h"
+
+namespace zenlith {
+
+namespace {
+
+constexpr std::string_view copyLabel = "העתק";
+constexpr std::string_view printLabel = "הדפס";
+constexpr std::string_view noDay = "אין אירועים לתאריך זה";
+
+QString joined(const std::vector<std::string>& lines) {
+    QStringList texts;
+    for (const std::string& line : lines) {
+        texts << qtText(line);
+    }
+    return texts.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+EventsWindow::EventsWindow(const ClockRules& clockRules, Printer& printer, QWidget* parent)
+    : QWidget(parent, Qt::Window), clockRules_(clockRules), printer_(printer) {
+    setObjectName(QStringLiteral("EventsWindow"));
+    setWindowTitle(qtText(daySheetTitle));
+    setLayoutDirection(Qt::RightToLeft);
+    sheet_ = new QPlainTextEdit(this);
+    sheet_->setReadOnly(true);
+    sheet_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QTextOption option = sheet_->document()->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight);
+    sheet_->document()->setDefaultTextOption(option);
+    sheet_->setAccessibleName(qtText(daySheetTitle));
+    copy_ = new QPushButton(qtText(copyLabel), this);
+    print_ = new QPushButton(qtText(printLabel), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copy_);
+    buttons->addWidget(print_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sheet_);
+    layout->addLayout(buttons);
+    connect(copy_, &QPushButton::clicked, this, &EventsWindow::copyText);
+    connect(print_, &QPushButton::clicked, this, &EventsWindow::print);
+    resize(760, 520);
+}
+
+void EventsWindow::showDay(const std::optional<CivilDateTime>& entered, ModelKind model, double illumination) {
+    const std::optional<DaySheet> sheet =
+        entered ? calculator_.sheetFor(model, clockRules_, entered->year, entered->month, entered->day) : std::nullopt;
+    sheet_->setPlainText(sheet ? joined(daySheetLines(*sheet, clockRules_, illumination)) : qtText(noDay));
+}
+
+QString EventsWindow::text() const { return sheet_->toPlainText(); }
+
+void EventsWindow::copyText() { QGuiApplication::clipboard()->setText(text()); }
+
+void EventsWindow::print() { printLines(printer_, text()); }
+
+}  // namespace zenlith
