@@ -84,13 +84,19 @@ std::optional<double> readRadix(Scanner& in, int radix) {
     return value;
 }
 
+// An optional sign; true when it is a minus.
+bool readSign(Scanner& in) {
+    const char c = in.peek();
+    if (c != '+' && c != '-') {
+        return false;
+    }
+    in.advance();
+    return c == '-';
+}
+
 // Optional sign and digits of an exponent, saturated at the cap.
 int readExponent(Scanner& in) {
-    bool negative = false;
-    if (in.peek() == '+' || in.peek() == '-') {
-        negative = in.peek() == '-';
-        in.advance();
-    }
+    const bool negative = readSign(in);
     int exponent = 0;
     while (isDigit(in.peek())) {
         exponent = std::min(exponentCap, exponent * 10 + (in.peek() - '0'));
@@ -101,11 +107,7 @@ int readExponent(Scanner& in) {
 
 std::optional<double> readDecimal(Scanner& in) {
     std::string mantissa;
-    bool negative = false;
-    if (in.peek() == '+' || in.peek() == '-') {
-        negative = in.peek() == '-';
-        in.advance();
-    }
+    const bool negative = readSign(in);
     bool seenPoint = false;
     bool seenDigit = false;
     for (char c = in.peek(); isDigit(c) || (c == '.' && !seenPoint); c = in.peek()) {

@@ -7,41 +7,10 @@
 namespace zenlith {
 namespace {
 
-Engine skyAt(float year, float month, float day, float hour, int minute, bool summer = false) {
-    Engine engine = engineAt(year, month, day, hour, minute, summer);
-    engine.computeAllBodies();
-    return engine;
-}
-
-Engine skyAtDayNumberZero() {
-    Engine engine;
-    engine.setConstants();
-    engine.julianDate = 2451543.5;
-    engine.DayNumber = 0;
-    engine.computeAllBodies();
-    return engine;
-}
-
 double separation(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
 
-TEST(Bodies, ElementsAtDayNumberZeroAreTheirBaseValues) {
-    const Engine e = skyAtDayNumberZero();
-    EXPECT_EQ(e.bodyResult[mercuryIndex].MeanAnom, 168.6562);
-    EXPECT_EQ(e.bodyResult[neptuneIndex].Peri, 272.5461);
-    EXPECT_EQ(e.bodyResult[saturnIndex].SemiAxis, 9.55475);
-    EXPECT_EQ(e.bodyResult[moonIndex].Node, 125.1228);
-    EXPECT_EQ(e.bodyResult[moonIndex].Peri, 318.0634);
-    EXPECT_EQ(e.bodyResult[moonIndex].MeanAnom, 115.3654);
-    EXPECT_EQ(e.bodyResult[moonIndex].SemiAxis, 60.2666);
-}
-
-TEST(Bodies, ApparentQuantitiesFollowFromTheDistances) {
+TEST(Bodies, PhaseFollowsFromTheDistances) {
     const Engine e = skyAt(2021, 6, 10, 12, 0);
-    const BodyResult& jupiter = e.bodyResult[jupiterIndex];
-    EXPECT_NEAR(jupiter.AngularDiameter * jupiter.Rearth, 196.94, 1e-9);
-    EXPECT_NEAR(jupiter.Mag, -8.93 + 5 * std::log10(jupiter.Radius * jupiter.Rearth), 1e-12);
-    EXPECT_NEAR(e.bodyResult[neptuneIndex].Mag,
-                -7.05 + 5 * std::log10(e.bodyResult[neptuneIndex].Radius * e.bodyResult[neptuneIndex].Rearth), 1e-12);
     for (int k = firstPlanet; k <= lastPlanet; ++k) {
         const BodyResult& body = e.bodyResult[k];
         // The phase angle at the planet, by the law of cosines with the Sun
@@ -72,29 +41,22 @@ TEST(Bodies, MeetsKnownEvents) {
 
 // Every figure stays finite and in its range over twenty thousand years.
 TEST(Bodies, StayInRangeAcrossTheYears) {
+    const auto inside = [](double value, double low, double high) { return value >= low && value <= high; };
     for (int year = -9998; year <= 9998; year += 37) {
         for (const float month : {1.0f, 5.0f, 9.0f}) {
             const Engine e = skyAt(static_cast<float>(year), month, 17, 5.0f * month, 11);
             for (int k = 0; k < bodyCount; ++k) {
                 const BodyResult& body = e.bodyResult[k];
-                ASSERT_GE(body.Alt, -90) << year << " " << k;
-                ASSERT_LE(body.Alt, 90) << year << " " << k;
-                ASSERT_GE(body.Az, 0) << year << " " << k;
-                ASSERT_LE(body.Az, 360) << year << " " << k;
-                ASSERT_GE(body.Ra, 0) << year << " " << k;
-                ASSERT_LE(body.Ra, 360) << year << " " << k;
-                ASSERT_TRUE(std::isfinite(body.Decl)) << year << " " << k;
+                ASSERT_TRUE(inside(body.Alt, -90, 90) && inside(body.Az, 0, 360) && inside(body.Ra, 0, 360) &&
+                            std::isfinite(body.Decl))
+                    << year << " " << k;
+                if (k >= firstPlanet && k <= lastPlanet) {
+                    ASSERT_TRUE(inside(body.Phase, 0, 100) && std::isfinite(body.Mag) &&
+                                std::isfinite(body.AngularDiameter))
+                        << year << " " << k;
+                }
             }
-            for (int k = firstPlanet; k <= lastPlanet; ++k) {
-                const BodyResult& body = e.bodyResult[k];
-                ASSERT_GE(body.Phase, 0) << year << " " << k;
-                ASSERT_LE(body.Phase, 100) << year << " " << k;
-                ASSERT_TRUE(std::isfinite(body.Mag) && std::isfinite(body.AngularDiameter)) << year << " " << k;
-            }
-            ASSERT_GE(e.moonIllumination, 0) << year;
-            ASSERT_LE(e.moonIllumination, 100) << year;
-            ASSERT_GE(e.moonAge, 0) << year;
-            ASSERT_LE(e.moonAge, 360 / 12.9) << year;
+            ASSERT_TRUE(inside(e.moonIllumination, 0, 100) && inside(e.moonAge, 0, 360 / 12.9)) << year;
         }
     }
 }

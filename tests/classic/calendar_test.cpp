@@ -7,27 +7,21 @@
 namespace zenlith {
 namespace {
 
+// Numbers of days are checked against the standard calendar below; here the
+// texts, the summer zone and the day number in its single-precision cell.
 TEST(Calendar, WorkedDates) {
     const Engine march = engineAt(2024, 3, 1, 12, 0);
-    EXPECT_EQ(march.leapFactor, 1);
-    EXPECT_EQ(march.dayOfYear, 61);
-    EXPECT_NEAR(march.julianDate, 2460371.0 - 2.0 / 24, 1e-9);
-    EXPECT_EQ(march.weekdayText, "יום שישי");
-    EXPECT_EQ(march.DayNumber, 8827.4169921875f);
+    EXPECT_EQ(march.DayNumber, 8827.4169921875f);  // JD 2460371 - 2 h - 2451543.5, rounded to a float
     EXPECT_EQ(march.leapText + march.weekdayText + march.dayOfYearText,
               "שנה מעוברת,יום שישי, היום ה- 61 מתחילת השנה");
-
-    const Engine newYear = engineAt(2000, 1, 1, 2, 0);
-    EXPECT_EQ(newYear.julianDate, 2451544.5);
-    EXPECT_EQ(newYear.DayNumber, 1.0f);
-    EXPECT_EQ(newYear.weekdayIndex, 6);
-    EXPECT_EQ(newYear.dayOfYear, 1);
 
     const Engine summer = engineAt(2023, 7, 15, 21, 30, true);
     EXPECT_EQ(summer.timeZoneHours, 3);
     EXPECT_NEAR(summer.julianDate, 2460141.2708333, 1e-6);
-    EXPECT_EQ(summer.dayOfYear, 196);
     EXPECT_EQ(summer.weekdayText, "יום שבת");
+    // Midnight names its own day, not the one before.
+    EXPECT_EQ(engineAt(1999, 12, 31, 0, 0).weekdayText, "יום שישי");
+    EXPECT_EQ(engineAt(2000, 1, 1, 0, 0, true).weekdayText, "יום שבת");
 }
 
 TEST(Calendar, JulianCalendarEndsAt1524AndAnHalf) {
@@ -39,15 +33,6 @@ TEST(Calendar, JulianCalendarEndsAt1524AndAnHalf) {
     const double march1525 = engineAt(1525, 3, 1, 0, 0).julianDate;
     const double march1524 = engineAt(1524, 3, 1, 0, 0).julianDate;
     EXPECT_NEAR(march1525 - march1524, 365 - 10, 1e-9);
-}
-
-TEST(Calendar, JanuaryAndFebruaryCountInThePreviousYear) {
-    Engine engine;
-    engine.setConstants();
-    CivilInstant instant{2023, 2, 28, 12, 0, false};
-    engine.convertCalendar(instant);
-    EXPECT_EQ(instant.year, 2022);
-    EXPECT_EQ(instant.month, 14);
 }
 
 TEST(Calendar, LeapYearsFollowTheGregorianRule) {
@@ -80,11 +65,6 @@ TEST(Calendar, AgreesWithTheStandardCalendar) {
             ASSERT_NEAR(engine.julianDate, julianMidnight + (hour - 2) / 24.0, 1e-6) << y << "-" << m << "-" << d;
         }
     }
-}
-
-TEST(Calendar, MidnightNamesItsOwnDay) {
-    EXPECT_EQ(engineAt(1999, 12, 31, 0, 0).weekdayText, "יום שישי");
-    EXPECT_EQ(engineAt(2000, 1, 1, 0, 0, true).weekdayText, "יום שבת");
 }
 
 TEST(Calendar, ReportsValuesThatDoNotFitSixteenBits) {

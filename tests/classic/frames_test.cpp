@@ -30,8 +30,6 @@ TEST(Pre, SunVectorShiftsTheCentre) {
     engine.pre(1, 0, 90, 0, 0);
     EXPECT_NEAR(engine.eclLon, 90, 1e-9);  // still seen from the orbit's centre
     EXPECT_NEAR(engine.geoDistance, std::sqrt(2.0), 1e-12);
-    EXPECT_GT(engine.rightAscension, 90);
-    EXPECT_LT(engine.rightAscension, 180);
     EXPECT_NEAR(engine.rightAscension, 135, 1e-9);
 }
 

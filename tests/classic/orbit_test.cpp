@@ -15,16 +15,9 @@ Engine readyEngine(double siderealTime = 100) {
     return engine;
 }
 
-TEST(Eccentric, CircularOrbitNeedsOneStep) {
-    Engine engine = readyEngine();
-    engine.Eccentric(123.4, 0);
-    EXPECT_EQ(engine.eccAnomaly, 123.4);
-    EXPECT_EQ(engine.eccAnomalyPrev, 123.4);
-}
-
 TEST(Eccentric, SolvesKeplersEquation) {
     Engine engine = readyEngine();
-    for (const double e : {0.0167, 0.0549, 0.2056}) {
+    for (const double e : {0.0, 0.0167, 0.0549, 0.2056}) {
         for (double M = 0; M <= 360; M += 15) {
             engine.Eccentric(M, e);
             const double E = engine.eccAnomaly;
@@ -32,25 +25,6 @@ TEST(Eccentric, SolvesKeplersEquation) {
             EXPECT_NEAR(E - e * engine.radToDeg * std::sin(E / engine.radToDeg), M, 0.01) << e << " " << M;
         }
     }
-}
-
-TEST(Eccentric, StopsAfterAStepThatRaisesTheEstimate) {
-    Engine engine = readyEngine();
-    const double e = 0.2;
-    const double k = engine.radToDeg;
-    int raisingCases = 0;
-    for (double M = 0; M < 360; M += 1) {
-        const double start = M + e * k * std::sin(M / k) * (1 + e * std::cos(M / k));
-        const double first = start - (start - e * k * std::sin(start / k) - M) / (1 - e * std::cos(start / k));
-        if (first <= start) {
-            continue;
-        }
-        ++raisingCases;
-        engine.Eccentric(M, e);
-        EXPECT_EQ(engine.eccAnomalyPrev, start) << M;
-        EXPECT_EQ(engine.eccAnomaly, first) << M;
-    }
-    EXPECT_GT(raisingCases, 0);
 }
 
 TEST(Anomaly, CircularOrbitOfUnitRadius) {
@@ -83,12 +57,6 @@ TEST(Position, ZenithAndNadirAreFinite) {
     EXPECT_TRUE(std::isfinite(engine.azimuth));
 }
 
-TEST(Position, NegativeHourAngleIsLiftedIntoOneTurn) {
-    Engine engine = readyEngine(10);
-    engine.Position(50, 0);
-    EXPECT_NEAR(engine.hourAngle, 320, 1e-12);
-}
-
 // Altitude and azimuth from the standard spherical formulas, independent of
 // the half-circle rules, over random directions. The azimuth's half-circle
 // rule follows the hour angle, which holds for bodies above the horizon that
@@ -114,6 +82,7 @@ TEST(Position, AgreesWithTheStandardFormulas) {
             const double azError = std::fabs(std::remainder(engine.azimuth - az, 360));
             EXPECT_LT(azError, 1e-6) << ra << " " << decl;
         }
+        EXPECT_NEAR(engine.hourAngle, std::fmod(560 - ra, 360), 1e-9);  // lifted into one turn
         EXPECT_GE(engine.azimuth, 0);
         EXPECT_LE(engine.azimuth, 360);
     }

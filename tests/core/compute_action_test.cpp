@@ -88,7 +88,6 @@ TEST(ComputeAction, ComputesValuesTheFieldsWouldRefuse) {
 TEST(ComputeAction, DescribesTheSkyFromTheUntruncatedResults) {
     const ComputedSky sky = skyOf(fields("2024", "03", "01", "12", "00"));
     EXPECT_EQ(sky.text6, "שנה מעוברת,יום שישי, היום ה- 61 מתחילת השנה");
-    EXPECT_EQ(sky.dayNumber, 8827.4169921875f);
     const double sunAlt = sky.places.bodies[sunIndex].Alt;
     EXPECT_GT(sunAlt, 0);  // midday
     EXPECT_EQ(sky.sky, (Rgb{255, 255, 192}));
@@ -96,7 +95,6 @@ TEST(ComputeAction, DescribesTheSkyFromTheUntruncatedResults) {
         const BodyPlace& body = sky.places.bodies[markerTable[n].bodyIndex];
         EXPECT_EQ(sky.markers[n].name, markerTable[n].name);
         EXPECT_EQ(sky.markers[n].visible, body.Alt >= 0) << markerTable[n].name;
-        EXPECT_EQ(sky.markers[n].top, static_cast<float>(markerTable[n].chartTopBase - 40 * body.Alt));
     }
     // The report shows the cut figures of the same bodies.
     EXPECT_NE(sky.report.find("Alt = " + std::to_string(static_cast<int>(std::floor(sunAlt)))), std::string::npos);

@@ -10,23 +10,6 @@
 namespace zenlith {
 namespace {
 
-TEST(NumberText, ShortestFormUpToFifteenDigits) {
-    const struct {
-        double value;
-        const char* text;
-    } cases[] = {
-        {12.3, "12.3"},     {12, "12"},         {0.5, "0.5"},           {-5.68, "-5.68"},
-        {0.29, "0.29"},     {3.70, "3.7"},      {-0.01, "-0.01"},       {100, "100"},
-        {-0.0, "0"},        {0, "0"},           {1e14, "100000000000000"},
-        {1e15, "1E+15"},    {1e20, "1E+20"},    {123456789012345678.0, "1.23456789012346E+17"},
-        {0.0001, "0.0001"}, {0.00001, "1E-05"}, {-1.5e-7, "-1.5E-07"},  {1.0 / 3, "0.333333333333333"},
-        {2.0 / 3, "0.666666666666667"},         {280.75, "280.75"},     {2024, "2024"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(numberText(c.value), c.text) << c.value;
-    }
-}
-
 // printf's %.15G in the C locale is the reference, for whole hundredths,
 // for figures after the report's display cut (which are not always the
 // nearest double to their hundredths: -1 + 0.94 is not -0.06) and for
@@ -54,7 +37,8 @@ TEST(NumberText, AgreesWithPrintfFifteenSignificantDigits) {
     }
 }
 
-TEST(NumberText, UsesTheGivenDecimalSeparator) {
+TEST(NumberText, WritesMinusZeroAsZeroAndTheGivenSeparator) {
+    EXPECT_EQ(numberText(-0.0), "0");
     EXPECT_EQ(numberText(12.3, ","), "12,3");
     EXPECT_EQ(numberText(-0.5, ","), "-0,5");
     EXPECT_EQ(numberText(1.5e20, ","), "1,5E+20");

@@ -5,14 +5,11 @@
 namespace zenlith {
 namespace {
 
-TEST(ParameterLine, JoinsCaptionTimeAndDateWithTheirExactBlanks) {
-    const ParameterTexts texts{"", "2024", "3", "15", "17", "45"};
-    EXPECT_EQ(parameterLine(texts, "."), "      לשעה : 45 : 17       תאריך : 2024 / 3 / 15");
-}
-
-TEST(ParameterLine, StartsWithTheFrameCaption) {
-    const ParameterTexts texts{"כותרת", "2024", "3", "15", "17", "45"};
-    EXPECT_EQ(parameterLine(texts, "."), "כותרת      לשעה : 45 : 17       תאריך : 2024 / 3 / 15");
+TEST(ParameterLine, StartsWithTheCaptionAndKeepsTheExactBlanks) {
+    EXPECT_EQ(parameterLine({"", "2024", "3", "15", "17", "45"}, "."),
+              "      לשעה : 45 : 17       תאריך : 2024 / 3 / 15");
+    EXPECT_EQ(parameterLine({"כותרת", "2024", "3", "15", "17", "45"}, "."),
+              "כותרת      לשעה : 45 : 17       תאריך : 2024 / 3 / 15");
 }
 
 TEST(ParameterLine, ReadsEachFieldAsTheNumberItBeginsWith) {

@@ -1,5 +1,5 @@
-// Prints both actions to the system's default printer, which the calling
-// script has made a cups-pdf queue, and reads what the spooler wrote back.
+// Prints both actions to the default printer, which the calling script has
+// made a cups-pdf queue of a private spooler, and reads what it wrote back.
 // Usage: zenlith-cups-round-trip OUTPUT-FOLDER
 #include <QApplication>
 #include <QDir>
