@@ -11,6 +11,7 @@
 #include <array>
 
 #include "about_text.h"
+#include "events_window.h"
 #include "menu_texts.h"
 #include "message_box.h"
 #include "night_view.h"
@@ -45,6 +46,7 @@ const QString positionKey = QStringLiteral("window/position");
 const QString stepKey = QStringLiteral("time/playStep");
 const QString modelKey = QStringLiteral("sky/preciseModel");
 const QString nightKey = QStringLiteral("view/night");
+const QString eventsPositionKey = QStringLiteral("events/position");
 
 QAction* menuEntry(QMenu* menu, std::string_view text, const QKeySequence& keys = {}) {
     QAction* action = menu->addAction(qtText(text));
@@ -139,7 +141,7 @@ void ApplicationWindow::buildViewMenu() {
     connect(preciseModel_, &QAction::triggered, this, [this] { chooseModel(ModelKind::precise); });
     viewMenu_->addSeparator();
     connect(menuEntry(viewMenu_, texts::dayEvents, QKeySequence(eventsWindowKeys)), &QAction::triggered, window_,
-            [this] { window_->openEventsWindow(); });
+            [this] { openEventsWindow(); });
 }
 
 void ApplicationWindow::buildHelpMenu() {
@@ -216,9 +218,19 @@ void ApplicationWindow::restoreSettings() {
     if (settings_.value(nightKey, false).toBool()) setNightView(true);
 }
 
+// The events window opens where it was last left, in this run or an earlier one.
+void ApplicationWindow::openEventsWindow() {
+    const bool first = window_->eventsWindow() == nullptr;
+    window_->openEventsWindow();
+    if (first && settings_.contains(eventsPositionKey)) {
+        window_->eventsWindow()->move(settings_.value(eventsPositionKey).toPoint());
+    }
+}
+
 void ApplicationWindow::closeEvent(QCloseEvent* event) {
     setPlaying(false);
     settings_.setValue(positionKey, pos());
+    if (const QWidget* events = window_->eventsWindow()) settings_.setValue(eventsPositionKey, events->pos());
     settings_.sync();
     QMainWindow::closeEvent(event);
 }

@@ -54,6 +54,7 @@ private:
     void chooseModel(ModelKind kind);
     void showKeys();
     void restoreSettings();
+    void openEventsWindow();
 
     MessageBox& messages_;
     QSettings& settings_;

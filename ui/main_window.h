@@ -59,6 +59,7 @@ public:
     void chooseModel(ModelKind kind);
     // The day's events, following the date last computed.
     void openEventsWindow();
+    EventsWindow* eventsWindow() const { return events_; }  // null until first opened
     ModelKind chosenModel() const { return calculator_.chosen(); }
     void printParameterSheet();
     void printWholeWindow();

@@ -127,8 +127,14 @@ TEST_F(ApplicationWindowTest, SettingsAreKeptInTheGivenFileButNotTheDate) {
     keys(Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
     app->findChild<QMenuBar*>()->actions()[1]->menu()->actions().last()->menu()->actions()[2]->trigger();  // play by days
     app->move(123, 45);
+    keys(Qt::Key_E, Qt::ControlModifier);
+    QWidget* events = app->findChild<QWidget*>(QStringLiteral("EventsWindow"));
+    ASSERT_NE(events, nullptr);
+    events->move(321, 54);
     app->close();
     open("06/07/2025", "8:00:00");
+    keys(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(app->findChild<QWidget*>(QStringLiteral("EventsWindow"))->pos(), QPoint(321, 54));
     EXPECT_TRUE(app->isNightView());
     EXPECT_EQ(app->window().chosenModel(), zenlith::ModelKind::precise);
     EXPECT_EQ(app->playStep(), zenlith::StepUnit::day);
