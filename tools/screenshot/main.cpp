@@ -18,6 +18,7 @@
 #include "about_text.h"
 #include "application_setup.h"
 #include "application_window.h"
+#include "events_window.h"
 #include "clock.h"
 #include "menu_texts.h"
 #include "message_box.h"
@@ -65,6 +66,14 @@ public:
         painter.end();
         menu->hide();
         return save(picture, file);
+    }
+
+    bool dayEvents(const char* file, const Instant& instant) {
+        auto app = open(instant);
+        app->window().openEventsWindow();
+        QWidget* events = app->window().eventsWindow();
+        QApplication::processEvents();
+        return save(events->grab(), file);
     }
 
     bool about(const char* file) {
@@ -117,6 +126,7 @@ int main(int argc, char* argv[]) {
     const bool saved = pictures.computedWindow("main-day.png", day, false) &&
                        pictures.computedWindow("main-night.png", night, false) &&
                        pictures.computedWindow("night-view.png", night, true) && pictures.menuOpen("menu.png", night) &&
+                       pictures.dayEvents("day-events.png", day) &&
                        pictures.about("about.png") && pictures.splash("splash.png");
     return saved ? 0 : 1;
 }
