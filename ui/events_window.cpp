@@ -58,8 +58,17 @@ EventsWindow::EventsWindow(const ClockRules& clockRules, Printer& printer, QWidg
 }
 
 void EventsWindow::showDay(const std::optional<CivilDateTime>& entered, ModelKind model, double illumination) {
-    const std::optional<DaySheet> sheet =
-        entered ? calculator_.sheetFor(model, clockRules_, entered->year, entered->month, entered->day) : std::nullopt;
+    auto sameDay = [&](const ShownDay& day) {
+        return day.model == model && day.entered.has_value() == entered.has_value() &&
+               (!entered || (day.entered->year == entered->year && day.entered->month == entered->month &&
+                             day.entered->day == entered->day));
+    };
+    if (!shown_ || !sameDay(*shown_)) {
+        shown_ = ShownDay{entered, model,
+                          entered ? calculator_.sheetFor(model, clockRules_, entered->year, entered->month, entered->day)
+                                  : std::nullopt};
+    }
+    const std::optional<DaySheet>& sheet = shown_->sheet;
     sheet_->setPlainText(sheet ? joined(daySheetLines(*sheet, clockRules_, illumination)) : qtText(noDay));
 }
 

@@ -32,6 +32,14 @@ private:
     const ClockRules& clockRules_;
     Printer& printer_;
     DayCalculator calculator_;
+    // The searches of the day last shown: a step within the same day, or the
+    // window reopened on it, only refreshes the Moon's illumination.
+    struct ShownDay {
+        std::optional<CivilDateTime> entered;
+        ModelKind model;
+        std::optional<DaySheet> sheet;
+    };
+    std::optional<ShownDay> shown_;
     QPlainTextEdit* sheet_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* print_ = nullptr;

@@ -302,14 +302,13 @@ void MainWindow::computeSky() {
 
 void MainWindow::followInEventsWindow(const ComputedSky& sky) {
     lastDay_ = EnteredDay{enteredCivilTime(fieldTexts()), sky.model, sky.places.moon.illumination};
-    if (events_) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
+    // A closed events window is brought up to date when it is opened again.
+    if (events_ && events_->isVisible()) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
 }
 
 void MainWindow::openEventsWindow() {
-    if (!events_) {
-        events_ = new EventsWindow(clockRules_, *printer_, this);
-        if (lastDay_) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
-    }
+    if (!events_) events_ = new EventsWindow(clockRules_, *printer_, this);
+    if (lastDay_) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
     events_->show();
     events_->raise();
     events_->activateWindow();
