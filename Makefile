@@ -58,14 +58,16 @@ fuzz:
 	@$(DEPS) run fuzz
 	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DZENLITH_WITH_QT=OFF -DZENLITH_TESTS=OFF -DZENLITH_FUZZ=ON >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zenlith-fuzz zenlith-fuzz-cli zenlith-fuzz-fields
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/corpus-cli $(FUZZ_BUILD)/corpus-fields
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zenlith-fuzz zenlith-fuzz-cli zenlith-fuzz-fields zenlith-fuzz-places
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/corpus-cli $(FUZZ_BUILD)/corpus-fields $(FUZZ_BUILD)/corpus-places
 	$(FUZZ_BUILD)/tests/fuzz/zenlith-fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=5 \
 	  $(FUZZ_BUILD)/corpus tests/fuzz/seeds
 	$(FUZZ_BUILD)/tests/fuzz/zenlith-fuzz-cli -max_total_time=$(FUZZ_SECONDS) -timeout=5 \
 	  $(FUZZ_BUILD)/corpus-cli tests/fuzz/seeds-cli
 	$(FUZZ_BUILD)/tests/fuzz/zenlith-fuzz-fields -max_total_time=$(FUZZ_SECONDS) -timeout=5 \
 	  $(FUZZ_BUILD)/corpus-fields tests/fuzz/seeds-fields
+	$(FUZZ_BUILD)/tests/fuzz/zenlith-fuzz-places -max_total_time=$(FUZZ_SECONDS) -timeout=5 \
+	  $(FUZZ_BUILD)/corpus-places tests/fuzz/seeds-places
 
 bench:
 	@$(DEPS) run bench

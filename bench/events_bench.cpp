@@ -4,13 +4,13 @@
 
 #include "day_calculator.h"
 #include "day_sheet_text.h"
-#include "israel_clock_rules.h"
+#include "zone_clock_rules.h"
 
 namespace {
 
 void DaySheet(benchmark::State& state, zenlith::ModelKind model) {
     zenlith::DayCalculator calculator;
-    const zenlith::IsraelClockRules rules;
+    const zenlith::ClockRules& rules = zenlith::israelClockRules();
     for (auto _ : state) {
         const auto sheet = calculator.sheetFor(model, rules, 2024, 10, 3);
         benchmark::DoNotOptimize(zenlith::daySheetLines(*sheet, rules, 0));

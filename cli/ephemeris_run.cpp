@@ -23,14 +23,18 @@ struct Failure {
 class Run {
 public:
     Run(const Options& options, const RunSettings& settings)
-        : options_(options), settings_(settings), writer_(options.columns) {}
+        : options_(options), settings_(settings), writer_(options.columns) {
+        if (const auto rules = settings.makeClockRules()) {
+            writer_.standAt(settings.place, rules->standardOffsetSeconds(), rules->summerOffsetSeconds());
+        }
+    }
 
     std::optional<Failure> execute(std::ostream& errors);
 
 private:
     std::unique_ptr<InstantWorker> makeWorker() const {
-        auto rules = options_.summer == SummerMode::automatic ? settings_.makeClockRules() : nullptr;
-        return std::make_unique<InstantWorker>(writer_, options_.summer, std::move(rules), options_.model);
+        return std::make_unique<InstantWorker>(writer_, options_.summer, settings_.makeClockRules(), options_.model,
+                                               settings_.place);
     }
     std::optional<Failure> checkGivenInstants() const;
     std::unique_ptr<InstantSource> makeSource() const;

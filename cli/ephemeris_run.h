@@ -7,12 +7,15 @@
 #include <ostream>
 
 #include "clock_rules.h"
+#include "place.h"
 #include "options.h"
 
 namespace zenlith::cli {
 
 struct RunSettings {
-    // The site's clock; one is made for every core (they are not shared).
+    Place place = originalSite();
+    // The place's clock; one is made for every core (they are not shared).
+    // It makes nothing only at the original site when the box is given.
     std::function<std::unique_ptr<ClockRules>()> makeClockRules;
     int inputFd = 0;
     bool showProgress = false;  // standard error is a terminal

@@ -74,6 +74,7 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
     };
     const auto rules = settings.makeClockRules();
     DayCalculator days;
+    days.standAt(settings.place);
     std::string error;
     std::optional<TableOutput> output =
         options.outputPath ? TableOutput::open(*options.outputPath, error) : std::optional<TableOutput>(std::in_place);

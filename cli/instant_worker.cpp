@@ -42,8 +42,10 @@ std::string describeRefusal(std::string_view where, const CivilDateTime& when, s
 }
 
 InstantWorker::InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules,
-                             ModelKind model)
-    : writer_(writer), summer_(summer), rules_(std::move(rules)), calculator_(model) {}
+                             ModelKind model, const Place& place)
+    : writer_(writer), summer_(summer), rules_(std::move(rules)), calculator_(model) {
+    if (rules_) calculator_.standAt(place, *rules_);
+}
 
 bool InstantWorker::summerTimeAt(const CivilDateTime& when) const {
     switch (summer_) {

@@ -16,8 +16,10 @@ namespace zenlith::cli {
 
 class InstantWorker {
 public:
-    // rules: the site's clock, needed only when summer time is decided by it.
-    InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules, ModelKind model);
+    // rules: the place's clock; nothing only at the original site with the
+    // summer box given, which needs no database.
+    InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules, ModelKind model,
+                  const Place& place);
 
     // Rows for items [first, last) of the block; stops at the first item it
     // cannot compute, with the reason in error().

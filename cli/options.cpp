@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "coordinate_text.h"
 #include "instant_text.h"
 #include "message_text.h"
 
@@ -12,16 +13,30 @@ namespace zenlith::cli {
 namespace {
 
 constexpr std::string_view help = R"(Usage: zenlith-ephemeris [OPTION]...
-Print where the Sun, the Moon and the planets stand, seen from the site
-(32 N, 35 E), for many instants: the figures of Zenlith's report, as a table.
+Print where the Sun, the Moon and the planets stand, seen from a place (by
+default the original site, 32 N, 35 E, on Israel's clock), for many instants:
+the figures of Zenlith's report, as a table.
 
-Instants are civil dates and times of the site, "YYYY-MM-DD HH:MM":
+The place:
+      --place NAME         a place of the list, in Hebrew or English; the start
+                           of a name is enough when only one place has it
+      --lat DEG --lon DEG  coordinates: 31.7683 or 31°46′N; south and west
+                           negative or S and W
+      --height METRES      above sea level (default 0)
+      --tz ZONE            a zone of the time-zone database, such as
+                           America/New_York (default: the zone of the nearest
+                           city the database lists)
+      --list-places [TEXT] print the places whose names start with TEXT (all
+                           without it) with their coordinates, and exit
+
+Instants are civil dates and times of the place, "YYYY-MM-DD HH:MM":
       --at INSTANT         one instant; may be given more than once
       --from INSTANT       first instant of a range
       --to INSTANT         last instant of the range (included when a step lands on it)
       --step DURATION      10m, 1h, 1d, 1w ... (minutes, hours, days, weeks; default 1h)
   With none of these, the instants are read from standard input, one a line.
-      --summer MODE        auto (Israel's rules, the default), on (UT+3) or off (UT+2)
+      --summer MODE        auto (the zone's rules, the default), on (summer
+                           time: UT+3 in Israel) or off (UT+2 in Israel)
 
 What to print:
       --model MODEL        classic (the default) or precise
@@ -35,7 +50,7 @@ What to print:
       --output FILE        write to FILE, replaced only when the run succeeds
       --events             instead of figures, the day's events of each date
                            (rises, culminations, sets, twilights, Moon phases,
-                           the Hebrew date) as text or json, in Israel's clock
+                           the Hebrew date) as text or json, in the place's clock
 
       --help               show this help and exit
       --version            show the version and exit
@@ -83,6 +98,18 @@ std::optional<std::string> readList(std::string_view option, std::string_view te
         items.push_back(*item);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> readAngleOption(std::string_view option, std::string_view text, Axis axis,
+                                           std::optional<double>& into) {
+    const auto angle = readAngle(text, axis);
+    if (const double* degrees = std::get_if<double>(&angle)) {
+        into = *degrees;
+        return std::nullopt;
+    }
+    const std::string range = axis == Axis::latitude ? "from -90 to 90" : "from -180 to 180";
+    return std::string(option) + ": " + quotedForMessage(text) + " is not degrees " + range +
+           " such as 31.7683 or 31°46'N";
 }
 
 using Handler = std::function<std::optional<std::string>(Reader&, std::string_view)>;
@@ -143,6 +170,31 @@ const std::map<std::string_view, Handler>& valueOptions() {
              return readList("--fields", text, "ra, decl, az, alt, rearth, mag, phase, diameter, lon, lat, age",
                              fieldNamed, r.options.columns.fields);
          }},
+        {"--place", [](Reader& r, std::string_view text) -> std::optional<std::string> {
+             if (text.empty()) return "--place needs a name (see --list-places)";
+             r.options.place.name = std::string(text);
+             return std::nullopt;
+         }},
+        {"--lat", [](Reader& r, std::string_view text) {
+             return readAngleOption("--lat", text, Axis::latitude, r.options.place.latitudeDegrees);
+         }},
+        {"--lon", [](Reader& r, std::string_view text) {
+             return readAngleOption("--lon", text, Axis::longitude, r.options.place.longitudeDegrees);
+         }},
+        {"--height", [](Reader& r, std::string_view text) -> std::optional<std::string> {
+             const auto height = readCoordinates("0, 0, " + std::string(text));
+             const auto* typed = std::get_if<TypedCoordinates>(&height);
+             if (!typed || !typed->heightMetres || typed->timeZone) {
+                 return "--height must be metres above sea level from -500 to 9000, such as 754";
+             }
+             r.options.place.heightMetres = typed->heightMetres;
+             return std::nullopt;
+         }},
+        {"--tz", [](Reader& r, std::string_view text) -> std::optional<std::string> {
+             if (text.empty()) return "--tz needs a zone of the time-zone database, such as Asia/Jerusalem";
+             r.options.place.timeZone = std::string(text);
+             return std::nullopt;
+         }},
         {"--output", [](Reader& r, std::string_view text) -> std::optional<std::string> {
              if (text.empty()) return "--output needs a file name";
              r.options.outputPath = std::string(text);
@@ -164,14 +216,14 @@ std::optional<std::string> finishRange(Reader& r) {
     return std::nullopt;
 }
 
-// The day's events are a sheet per date, in Israel's own clock.
+// The day's events are a sheet per date, in the place's own clock.
 std::optional<std::string> checkEvents(const Reader& r) {
     if (!r.options.events) return std::nullopt;
     if (!r.options.range && r.options.at.empty()) return "--events needs its dates from --at or from --from and --to";
     const TableStyle style = r.options.columns.style;
     if (style == TableStyle::csv || style == TableStyle::tsv) return "--events prints --format text or json";
     if (r.seen.contains("--summer") && r.options.summer != SummerMode::automatic) {
-        return "--events follows Israel's clock; leave out --summer or give --summer auto";
+        return "--events follows the place's clock; leave out --summer or give --summer auto";
     }
     return std::nullopt;
 }
@@ -179,6 +231,7 @@ std::optional<std::string> checkEvents(const Reader& r) {
 std::string valueExample(std::string_view option) {
     if (option == "--at" || option == "--from" || option == "--to") return " such as \"2026-03-01 12:00\"";
     if (option == "--step") return " such as 10m, 1h or 1d";
+    if (option == "--lat" || option == "--lon") return " in degrees such as 31.7683";
     return "";
 }
 
@@ -213,6 +266,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
     r.options.columns = allColumns();
     for (std::size_t n = 0; n < arguments.size(); ++n) {
         std::string_view argument = arguments[n];
+        if (argument == "--list-places") {
+            // Its text is optional: the next argument, unless it is an option.
+            const bool withText = n + 1 < arguments.size() && !arguments[n + 1].starts_with("--");
+            r.options.listPlaces = withText ? std::string(arguments[++n]) : std::string();
+            continue;
+        }
         if (argument == "--full" || argument == "--events") {
             (argument == "--full" ? r.options.columns.full : r.options.events) = true;
             continue;

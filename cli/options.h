@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "civil_date.h"
+#include "place_choice.h"
 #include "sky_model.h"
 #include "table_columns.h"
 
@@ -30,6 +31,8 @@ struct Options {
     TableColumns columns;
     std::optional<std::string> outputPath;
     bool events = false;  // the day's events of each date instead of figures
+    PlaceRequest place;   // --place, or --lat, --lon, --height, --tz
+    std::optional<std::string> listPlaces;  // --list-places [TEXT]: the places matching it ("" for all)
 };
 
 struct ShowHelp {};

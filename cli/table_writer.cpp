@@ -8,6 +8,7 @@
 
 #include "display_cut.h"
 #include "number_text.h"
+#include "place_text.h"
 
 namespace zenlith::cli {
 
@@ -59,8 +60,15 @@ TableWriter::TableWriter(TableColumns columns) : columns_(std::move(columns)) {
     }
 }
 
+void TableWriter::standAt(const Place& place, int standardOffsetSeconds, int summerOffsetSeconds) {
+    standardOffset_ = isoOffsetText(standardOffsetSeconds);
+    summerOffset_ = isoOffsetText(summerOffsetSeconds);
+    placeLine_ = place == originalSite() || columns_.style != TableStyle::text ? "" : "# " + placeText(place) + " " + place.timeZone + "\n";
+}
+
 void TableWriter::appendHeader(std::string& out) const {
     if (columns_.style == TableStyle::json) return;
+    out += placeLine_;
     std::array<char, rowCapacity> row;
     char* end = beginRow(row.data());
     for (std::size_t n = 0; n < names_.size(); ++n) {
@@ -77,7 +85,7 @@ void TableWriter::appendRows(std::string& out, std::string_view instantText, boo
     for (std::size_t b = 0; b < columns_.bodies.size(); ++b) {
         char* end = beginRow(row.data());
         end = writeCell(end, 0, instantText, false);
-        end = writeCell(end, 1, summerTime ? "+03:00" : "+02:00", false);
+        end = writeCell(end, 1, summerTime ? summerOffset_ : standardOffset_, false);
         end = writeCell(end, 2, bodyName(columns_.bodies[b]), false);
         const auto& offsets = figureOffsets_[b];
         for (std::size_t n = 0; n < offsets.size(); ++n) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "place.h"
 #include "table_columns.h"
 
 namespace zenlith::cli {
@@ -16,10 +17,15 @@ class TableWriter {
 public:
     explicit TableWriter(TableColumns columns);
 
+    // The place's clock as the computation reads it, seconds ahead of
+    // universal time without and with summer time (Israel's by default);
+    // the text's header names any place but the original site.
+    void standAt(const Place& place, int standardOffsetSeconds, int summerOffsetSeconds);
+
     // Nothing for JSON Lines, whose every line names its values.
     void appendHeader(std::string& out) const;
 
-    // summerTime: the clock reads UT+3, otherwise UT+2.
+    // summerTime: the clock reads the summer offset, otherwise the standard one.
     void appendRows(std::string& out, std::string_view instantText, bool summerTime, const SkyPlaces& places) const;
 
 private:
@@ -30,6 +36,9 @@ private:
     char* endRow(char* out) const;
 
     TableColumns columns_;
+    std::string standardOffset_ = "+02:00";
+    std::string summerOffset_ = "+03:00";
+    std::string placeLine_;                 // the text's first line, where there is one
     std::vector<std::string> names_;        // every column's
     std::vector<std::string> jsonKeys_;     // "name": for each column
     std::vector<std::size_t> textWidths_;   // for the text style

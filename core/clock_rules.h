@@ -1,5 +1,5 @@
 #pragma once
-// The civil clock of the site, as the time-zone database gives it, behind a
+// The civil clock of the place, as the time-zone database gives it, behind a
 // seam: the window, the command line and the tests reach it only through this.
 // Instants are Julian dates in universal time.
 
@@ -12,6 +12,14 @@ public:
     virtual int offsetSecondsAt(double julianDate) const = 0;
     // Whether summer time is in force.
     virtual bool isSummerTimeAt(double julianDate) const = 0;
+    // Whether the zone has ever kept summer time: the box has a use.
+    virtual bool keepsSummerTime() const = 0;
+    // The offsets, seconds ahead of universal time, that the zone's present
+    // rules keep without and with summer time. The classic calendar reads
+    // every date on one of the two, as the original reads every date of its
+    // site on UTC+2 or UTC+3.
+    virtual int standardOffsetSeconds() const = 0;
+    virtual int summerOffsetSeconds() const = 0;
 };
 
 }  // namespace zenlith

@@ -3,6 +3,7 @@
 // computation to the next, and the models it can place the bodies with.
 #include <string_view>
 
+#include "clock_rules.h"
 #include "classic_sky_model.h"
 #include "compute_action.h"
 #include "engine.h"
@@ -17,6 +18,16 @@ public:
     SkyCalculator& operator=(const SkyCalculator&) = delete;
 
     void choose(ModelKind kind) { chosen_ = kind; }
+
+    // The place the bodies are seen from, and the clock its dates are read on.
+    void standAt(const Place& place, const ClockRules& clock) {
+        classic_.standAt(place);
+        precise_.standAt(place);
+        constexpr double secondsPerHour = 3600;
+        engine_.site.winterZoneHours = clock.standardOffsetSeconds() / secondsPerHour;
+        engine_.site.summerZoneHours = clock.summerOffsetSeconds() / secondsPerHour;
+    }
+    const Place& place() const { return classic_.place(); }
     ModelKind chosen() const { return chosen_; }
 
     ComputeOutcome compute(const FieldTexts& fields, std::string_view decimalSeparator) {

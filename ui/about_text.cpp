@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-#include "israel_clock_rules.h"
+#include "zone_clock_rules.h"
 #include "menu_texts.h"
 #include "splash_texts.h"
 
@@ -18,7 +18,7 @@ std::string aboutText() {
     text += std::string(splash_texts::rights) + "\n\n";
     text += std::string(qtLine) + " " + qVersion() + "\n";
     text += std::string(erfaLine) + " " + eraVersion() + "\n";
-    const QString tz = IsraelClockRules::databaseVersion();
+    const QString tz = ZoneClockRules::databaseVersion();
     text += std::string(tzLine) + " " + (tz.isEmpty() ? std::string("?") : tz.toStdString());
     return text;
 }

@@ -11,7 +11,7 @@
 #include "civil_date.h"
 #include "sky_calculator.h"
 #include "field_handlers.h"
-#include "israel_clock_rules.h"
+#include "zone_clock_rules.h"
 #include "printer.h"
 #include "product_printer.h"
 #include "time_step.h"

@@ -13,12 +13,21 @@ public:
     DayCalculator(const DayCalculator&) = delete;
     DayCalculator& operator=(const DayCalculator&) = delete;
 
+    // Where the days are seen from; the original site until told otherwise.
+    void standAt(const Place& place) {
+        classic_.standAt(place);
+        precise_.standAt(place);
+    }
+    // Rises and sets on the horizon lowered for the place's height, or on the sea-level one.
+    void dipForHeight(bool dip) { dipForHeight_ = dip; }
+
     std::optional<DaySheet> sheetFor(ModelKind model, const ClockRules& rules, int year, int month, int day);
 
 private:
     Engine engine_;
     ClassicSkyModel classic_{engine_};
     PreciseSkyModel precise_;
+    bool dipForHeight_ = false;
 };
 
 }  // namespace zenlith

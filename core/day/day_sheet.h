@@ -1,7 +1,7 @@
 #pragma once
-// Everything the day's-events window shows for one civil day at the site:
-// the events found on the model, in the site's civil time, and the Hebrew
-// date on either side of sunset.
+// Everything the day's-events window shows for one civil day at the model's
+// place: the events found on the model, in the place's civil time, and the
+// Hebrew date on either side of the place's sunset.
 #include <optional>
 
 #include "civil_date.h"
@@ -14,6 +14,8 @@ namespace zenlith {
 struct DaySheet {
     int year = 0, month = 0, day = 0;
     ModelKind model = ModelKind::classic;
+    Place place;
+    bool horizonDipped = false;  // rises and sets on the horizon lowered for the height
     DaySpan span;
     DayEvents events;
     std::optional<HebrewDate> hebrewBeforeSunset;  // the Hebrew day of the civil day's daylight
@@ -22,6 +24,9 @@ struct DaySheet {
 
 // Nothing for a day that is not in the calendar, or that the model does not
 // cover with a month to spare either side (the phases reach that far).
-std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day);
+// With dipForHeight, rises and sets come on the horizon lowered for the
+// place's height; otherwise on the sea-level horizon, as almanacs print them.
+std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
+                                    bool dipForHeight = false);
 
 }  // namespace zenlith

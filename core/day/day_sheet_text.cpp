@@ -6,6 +6,7 @@
 
 #include "hebrew_date_text.h"
 #include "local_time.h"
+#include "place_text.h"
 
 namespace zenlith {
 
@@ -71,6 +72,10 @@ std::string transitText(const std::optional<HorizonEvent>& event, const TimeWrit
 }
 
 std::string bodyLine(int body, const BodyEvents& events, const TimeWriter& times) {
+    if (events.upAllDay || events.downAllDay) {
+        const std::string_view where = events.upAllDay ? "מעל האופק כל היממה" : "מתחת לאופק כל היממה";
+        return std::string(bodyNames[body]) + ": " + std::string(where) + ", " + transitText(events.transit, times);
+    }
     return std::string(bodyNames[body]) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
            transitText(events.transit, times) + ", " + riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
 }
@@ -86,6 +91,9 @@ std::string dayLengthText(const BodyEvents& sun) {
 }
 
 std::string twilightLine(int k, const Twilight& twilight, const TimeWriter& times) {
+    if (twilight.allNight) {
+        return std::string(twilightNames[k]) + ": כל הלילה, השמש אינה יורדת לעומק זה";
+    }
     const auto part = [&](const std::optional<double>& at, std::string_view word) {
         return std::string(word) + " " + (at ? times.clock(*at) : std::string("אין ביום זה"));
     };
@@ -106,7 +114,9 @@ std::string headerLine(const DaySheet& sheet, const TimeWriter& times) {
     std::snprintf(date, sizeof date, "%02d.%02d.%04d", sheet.day % 100, sheet.month % 100, sheet.year);
     const std::string model = sheet.model == ModelKind::classic ? "המודל המקורי" : "המודל המדויק";
     const std::string clock = times.clockChanges() ? "ביום זה משתנה השעון" : std::string(regimeName(times.daySummer()));
-    return std::string(daySheetTitle) + " " + date + " — 32° צפון, 35° מזרח — " + clock + " — " + model;
+    const std::string horizon = sheet.horizonDipped ? " — האופק מונמך לפי הגובה" : "";
+    return std::string(daySheetTitle) + " " + date + " — " + placeText(sheet.place) + " — " + clock + " — " + model +
+           horizon;
 }
 
 std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {

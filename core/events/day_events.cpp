@@ -10,10 +10,17 @@ namespace zenlith {
 
 namespace {
 
-// At this latitude no body of ours comes within hours of grazing the horizon,
-// so no sample step holds two crossings.
-constexpr double sampleStep = 1.0 / 24;
+// Up to this latitude no body of ours comes within hours of grazing the
+// horizon, so no hour's sample holds two crossings; nearer the poles a body
+// may rise and set again within minutes, and the samples close up.
+constexpr double hourlyUpToLatitude = 60;
+constexpr double hourStep = 1.0 / 24;
+constexpr double polarStep = 1.0 / 144;  // ten minutes
 constexpr double tolerance = 1.0 / 86400;  // one second
+
+double sampleStepAt(const Place& place) {
+    return std::fabs(place.latitudeDegrees) <= hourlyUpToLatitude ? hourStep : polarStep;
+}
 
 // Altitudes as seen from the site: a model that places the Moon from the
 // Earth's centre leaves its parallax out.
@@ -36,10 +43,10 @@ std::optional<HorizonEvent> first(PlacesMemo& places, int body, const std::vecto
     return std::nullopt;
 }
 
-BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span) {
+BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span, double dip) {
     const TimeFunction aboveHorizon = [&](double t) {
         const SkyPlaces& at = places.at(t);
-        return at.bodies[body].AltAirless - riseAltitude(body, at);
+        return at.bodies[body].AltAirless - riseAltitude(body, at) + dip;
     };
     // Minus the sine of the azimuth rises through zero as the body crosses
     // the meridian in the south, and falls through it in the north.
@@ -51,6 +58,11 @@ BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span) {
     events.rise = first(places, body, horizon, Crossing::upward);
     events.set = first(places, body, horizon, Crossing::downward);
     events.transit = first(places, body, findZeros(westOfSouth, span, Crossing::upward), Crossing::upward);
+    if (horizon.empty()) {
+        const bool up = aboveHorizon(span.start) > 0;
+        events.upAllDay = up;
+        events.downAllDay = !up;
+    }
     return events;
 }
 
@@ -63,17 +75,18 @@ Twilight findTwilight(PlacesMemo& places, double depth, SearchSpan span) {
             slot = zero.julianDate;
         }
     }
+    twilight.allNight = !twilight.dawn && !twilight.dusk && aboveDepth(span.start) > 0;
     return twilight;
 }
 
 }  // namespace
 
-DayEvents findDayEvents(SkyModel& model, DaySpan day) {
+DayEvents findDayEvents(SkyModel& model, DaySpan day, double horizonDipDegrees) {
     PlacesMemo places(model);
-    const SearchSpan span{day.start, day.end, sampleStep, tolerance};
+    const SearchSpan span{day.start, day.end, sampleStepAt(model.place()), tolerance};
     DayEvents events;
     for (int body = 0; body < bodyCount; ++body) {
-        events.bodies[body] = findBodyEvents(places, body, span);
+        events.bodies[body] = findBodyEvents(places, body, span, horizonDipDegrees);
     }
     for (int k = 0; k < twilightCount; ++k) {
         events.twilights[k] = findTwilight(places, twilightDepths[k], span);

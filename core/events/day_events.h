@@ -1,5 +1,5 @@
 #pragma once
-// The events of one civil day at the site, each found by a root search over a
+// The events of one civil day at the model's place, each found by a root search over a
 // sky model's positions: every body's rise, culmination and set, the Sun's
 // twilights, and the Moon's phases around the day. Instants are Julian dates
 // in universal time; the day is the span between two local midnights.
@@ -23,6 +23,9 @@ struct BodyEvents {
     std::optional<HorizonEvent> rise;
     std::optional<HorizonEvent> transit;  // crossing the meridian south of the zenith
     std::optional<HorizonEvent> set;
+    // Neither risen nor set: above the horizon, or below it, the whole day.
+    bool upAllDay = false;
+    bool downAllDay = false;
 };
 
 // The Sun's centre 6, 12 and 18 degrees below the horizon, without refraction.
@@ -33,6 +36,7 @@ inline constexpr std::array<double, twilightCount> twilightDepths = {6, 12, 18};
 struct Twilight {
     std::optional<double> dawn;
     std::optional<double> dusk;
+    bool allNight = false;  // the Sun never sinks that deep: this twilight lasts all night
 };
 
 struct DaySpan {
@@ -46,6 +50,8 @@ struct DayEvents {
     std::vector<PhaseEvent> phases;  // the last new Moon before the day's start, then the next four
 };
 
-DayEvents findDayEvents(SkyModel& model, DaySpan day);
+// The horizon is the sea-level one almanacs use; a dip (degrees) lowers it
+// for a site above its surroundings. The model's place says where.
+DayEvents findDayEvents(SkyModel& model, DaySpan day, double horizonDipDegrees = 0);
 
 }  // namespace zenlith

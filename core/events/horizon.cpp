@@ -13,6 +13,11 @@ constexpr double degrees = 180 / std::numbers::pi;
 
 }  // namespace
 
+double horizonDip(double heightMetres) {
+    constexpr double arcMinutesPerRootMetre = 1.76;
+    return heightMetres > 0 ? arcMinutesPerRootMetre * std::sqrt(heightMetres) / 60 : 0;
+}
+
 double moonParallax(const MoonValues& moon) {
     const double distance = moon.distance > 1 ? moon.distance : meanMoonDistance;
     return std::asin(1 / distance) * degrees;

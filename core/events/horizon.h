@@ -10,6 +10,11 @@ inline constexpr double standardRefraction = 34.0 / 60;
 inline constexpr double sunRiseAltitude = -50.0 / 60;      // refraction and the mean semi-diameter 16'
 inline constexpr double planetRiseAltitude = -standardRefraction;  // the centre
 
+// How far the sea horizon lies below the level for an eye this high above
+// it, degrees: the almanacs' dip of 1.76′ √h, which allows for the air's
+// bending; nothing at or below sea level.
+double horizonDip(double heightMetres);
+
 // The Moon's horizontal parallax, degrees, from its distance (a mean distance
 // stands in where a model gives none).
 double moonParallax(const MoonValues& moon);

@@ -9,8 +9,8 @@ namespace zenlith {
 void Engine::setConstants() {
     pi = 3.14159265358979;
     radToDeg = 180 / pi;
-    siteLatitude = 32;
-    siteLongitude = -35;
+    siteLatitude = site.latitudeDegrees;
+    siteLongitude = -site.longitudeDegrees;
 }
 
 void Engine::Test(double& tst) const {

@@ -77,7 +77,7 @@ CalendarOverflow Engine::convertCalendar(CivilInstant& instant) {
         B = 0;
     }
 
-    timeZoneHours = instant.summerTime ? 3 : 2;
+    timeZoneHours = instant.summerTime ? site.summerZoneHours : site.winterZoneHours;
 
     const double J = std::floor(365.25 * (Y + 4716.0)) + std::floor(30.6001 * (M + 1.0)) + D +
                      (instant.minute / 60.0 + instant.hour) / 24 + B - 1524.5;

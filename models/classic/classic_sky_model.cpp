@@ -28,6 +28,12 @@ BodyPlace placeOf(const BodyResult& body) {
 
 }  // namespace
 
+void ClassicSkyModel::standAt(const Place& place) {
+    place_ = place;
+    engine_.site.latitudeDegrees = place.latitudeDegrees;
+    engine_.site.longitudeDegrees = place.longitudeDegrees;
+}
+
 bool ClassicSkyModel::covers(double julianDate) const {
     return std::fabs(Engine::dayNumberOf(julianDate)) <= dayNumberLimit;
 }

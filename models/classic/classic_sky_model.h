@@ -12,9 +12,13 @@ public:
     ModelKind kind() const override { return ModelKind::classic; }
     bool covers(double julianDate) const override;
     SkyPlaces placesAt(double julianDate) override;
+    // The engine's site follows: its latitude and longitude in the formulas.
+    void standAt(const Place& place) override;
+    const Place& place() const override { return place_; }
 
 private:
     Engine& engine_;
+    Place place_ = originalSite();
 };
 
 }  // namespace zenlith

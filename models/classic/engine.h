@@ -16,6 +16,15 @@ namespace zenlith {
 // Which 16-bit calendar cell a date would overflow, if any.
 enum class CalendarOverflow { none, dayOfYear, century };
 
+// Where the engine stands and the civil clock its dates are read on: the
+// original site unless the engine's owner says otherwise.
+struct EngineSite {
+    double latitudeDegrees = 32;   // north positive
+    double longitudeDegrees = 35;  // east positive
+    double winterZoneHours = 2;    // the clock ahead of universal time, summer box clear
+    double summerZoneHours = 3;    // and ticked
+};
+
 // The date and time as read from the fields, in the cells they are held in.
 struct CivilInstant {
     float year = 0;
@@ -28,11 +37,13 @@ struct CivilInstant {
 
 class Engine {
 public:
+    EngineSite site;
+
     // ---- window-level constants, reset at the start of every compute action
     double pi = 0;
     double radToDeg = 0;
-    std::int16_t siteLatitude = 0;   // degrees, north positive
-    std::int16_t siteLongitude = 0;  // degrees, east negative
+    double siteLatitude = 0;   // degrees, north positive
+    double siteLongitude = 0;  // degrees, east negative
     void setConstants();
 
     // ---- angle procedures (angles.cpp)
@@ -46,7 +57,7 @@ public:
     // ---- calendar (calendar.cpp)
     std::int16_t leapFactor = 0;     // 1 in a leap year, 2 otherwise
     std::int16_t dayOfYear = 0;
-    int timeZoneHours = 0;
+    double timeZoneHours = 0;
     double julianDate = 0;           // universal time
     double localDayCount = 0;
     float weekdayIndex = 0;          // 0 = Sunday

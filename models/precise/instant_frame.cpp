@@ -6,19 +6,10 @@
 #include <algorithm>
 
 #include "delta_t.h"
-#include "site.h"
 
 namespace zenlith::precise {
 
 namespace {
-
-// The site on the WGS84 ellipsoid, in the Earth's own axes, AU.
-Vector siteOnEarth() {
-    Vector metres;
-    eraGd2gc(ERFA_WGS84, site::longitudeDegrees * ERFA_DD2R, site::latitudeDegrees * ERFA_DD2R,
-             site::heightMetres, metres.data());
-    return (1 / ERFA_DAU) * metres;
-}
 
 // Turned by the sidereal time about the pole (polar motion, below 0.5″, is left out).
 Vector turnedBy(double angle, const Vector& p) {
@@ -31,8 +22,7 @@ void copyMatrix(const Matrix& from, Matrix& to) { std::copy(&from[0][0], &from[0
 
 }  // namespace
 
-InstantFrame frameAt(double julianDateUtc) {
-    static const Vector siteFixed = siteOnEarth();
+InstantFrame frameAt(double julianDateUtc, const Site& site) {
     InstantFrame frame;
     const double tt = terrestrialTime(julianDateUtc);
     frame.terrestrialTime = tt;
@@ -57,7 +47,9 @@ InstantFrame frameAt(double julianDateUtc) {
 
     frame.siderealTime = eraAnp(eraGmst00(julianDateUtc, 0, ERFA_DJ00, tt - ERFA_DJ00) +
                                 eraEe00(ERFA_DJ00, tt - ERFA_DJ00, epsa, dpsi));
-    frame.site = turnedBy(frame.siderealTime, siteFixed);
+    frame.observer = turnedBy(frame.siderealTime, site.onEarth);
+    frame.latitudeRadians = site.latitudeRadians;
+    frame.longitudeRadians = site.longitudeRadians;
     return frame;
 }
 

@@ -3,6 +3,7 @@
 // Earth and the Moon, the rotations to the equator and the ecliptic of date,
 // the Earth's rotation and the site's place in space.
 #include "earth_and_moon.h"
+#include "site.h"
 #include "vectors.h"
 
 namespace zenlith::precise {
@@ -14,10 +15,12 @@ struct InstantFrame {
     Matrix meanEcliptic;  // ICRS axes to the mean ecliptic and equinox of date
     Matrix trueEcliptic;  // ICRS axes to the true ecliptic and equinox of date
     double siderealTime = 0;  // Greenwich apparent sidereal time, radians
-    Vector site;              // the observer from the geocentre, AU, true equator of date
+    Vector observer;          // from the geocentre, AU, true equator of date
+    double latitudeRadians = 0;   // the site's, geodetic
+    double longitudeRadians = 0;  // east positive
 };
 
 // At an instant given as a Julian date in UTC (= UT1).
-InstantFrame frameAt(double julianDateUtc);
+InstantFrame frameAt(double julianDateUtc, const Site& site);
 
 }  // namespace zenlith::precise

@@ -51,10 +51,15 @@ double PreciseSkyModel::daysSinceNewMoon(double terrestrialTime) {
     return terrestrialTime - lastNewMoon_;
 }
 
+void PreciseSkyModel::standAt(const Place& place) {
+    place_ = place;
+    site_ = siteOf(place);
+}
+
 bool PreciseSkyModel::covers(double julianDate) const { return precise::covers(julianDate); }
 
 SkyPlaces PreciseSkyModel::placesAt(double julianDate) {
-    const InstantFrame frame = frameAt(julianDate);
+    const InstantFrame frame = frameAt(julianDate, site_);
     SkyPlaces places;
     const Vector sun = apparentSun(frame.earthAndMoon);
     placeFromSite(frame, sun, places.bodies[sunIndex]);

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <regex>
 
-#include "israel_clock_rules.h"
+#include "zone_clock_rules.h"
 #include "messages.h"
 #include "program_run.h"
 #include "sky_calculator.h"
@@ -71,7 +71,7 @@ void expectRowAgrees(const std::string& line, const std::vector<std::string>& fi
 // Checks every row of a TSV table against the compute action and collects
 // the instants the table holds.
 void expectRowsAgree(const std::string& table, Summer summer, ModelKind model, std::vector<CivilDateTime>& instants) {
-    const IsraelClockRules rules;
+    const ClockRules& rules = israelClockRules();
     SkyCalculator calculator(model);
     const auto lines = split(table.substr(0, table.size() - (table.ends_with('\n') ? 1 : 0)), '\n');
     EXPECT_EQ((lines.size() - 1) % 9, 0u);

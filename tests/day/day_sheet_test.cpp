@@ -8,7 +8,7 @@
 
 #include "classic_sky_model.h"
 #include "day_sheet_text.h"
-#include "israel_clock_rules.h"
+#include "zone_clock_rules.h"
 #include "local_time.h"
 #include "reference_days.h"
 
@@ -28,7 +28,7 @@ protected:
         return daySheetFor(classic, rules, std::stoi(isoDate.substr(0, 4)), std::stoi(isoDate.substr(5, 2)),
                            std::stoi(isoDate.substr(8, 2)));
     }
-    IsraelClockRules rules;
+    const ClockRules& rules = israelClockRules();
     Engine engine;
     ClassicSkyModel classic{engine};
 };

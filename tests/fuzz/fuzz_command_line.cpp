@@ -44,7 +44,7 @@ void computeLines(std::string_view bytes) {
         columns.style = TableStyle::json;
         return columns;
     }());
-    static InstantWorker worker(writer, SummerMode::on, nullptr, zenlith::ModelKind::classic);
+    static InstantWorker worker(writer, SummerMode::on, nullptr, zenlith::ModelKind::classic, zenlith::originalSite());
     InstantBlock block;
     for (const std::string_view line : split(bytes, '\n')) {
         block.lines.emplace_back(line);

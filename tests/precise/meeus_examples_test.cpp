@@ -23,8 +23,8 @@ double utcFromTt(double tt, double taiMinusUtc) { return tt - (taiMinusUtc + 32.
 
 // As seen from the geocentre: the frame's site moved to the centre.
 InstantFrame geocentricFrame(double julianDateUtc) {
-    InstantFrame frame = frameAt(julianDateUtc);
-    frame.site = {0, 0, 0};
+    InstantFrame frame = frameAt(julianDateUtc, siteOf(originalSite()));
+    frame.observer = {0, 0, 0};
     return frame;
 }
 
@@ -69,7 +69,7 @@ TEST(MeeusExamples, NewMoonsFoundBySearch) {
     EXPECT_EQ(lastNewMoon(found + 29.2), found);
     EXPECT_LT(lastNewMoon(found - 1e-5), found - 29);
     // The apparent elongation passes zero there and runs at the Moon's pace.
-    const Elongation e = moonAheadOfSun(found, frameAt(2443192.5).trueEcliptic);
+    const Elongation e = moonAheadOfSun(found, frameAt(2443192.5, siteOf(originalSite())).trueEcliptic);
     EXPECT_NEAR(e.degrees, 0, 0.5 * arcsecond);
     EXPECT_GT(e.degreesPerDay, 10);
     EXPECT_LT(e.degreesPerDay, 15.5);

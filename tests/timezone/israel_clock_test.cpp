@@ -9,14 +9,14 @@
 #include <cmath>
 #include <random>
 
-#include "israel_clock_rules.h"
+#include "zone_clock_rules.h"
 #include "summer_time.h"
 
 namespace zenlith {
 namespace {
 
 TEST(IsraelClock, SummerTimeFollowsTheDatabaseAndDecidesTheChangeHours) {
-    const IsraelClockRules rules;
+    const ClockRules& rules = israelClockRules();
     struct Case {
         CivilDateTime local;
         bool summer;
@@ -46,7 +46,7 @@ TEST(IsraelClock, SummerTimeFollowsTheDatabaseAndDecidesTheChangeHours) {
 }
 
 TEST(IsraelClock, LocalTimesBecomeTheInstantsTheClockShowsThem) {
-    const IsraelClockRules rules;
+    const ClockRules& rules = israelClockRules();
     const double oct26 = julianDateOf({2024, 10, 26, 0, 0});
     const double oct27 = julianDateOf({2024, 10, 27, 0, 0});
     const double mar29 = julianDateOf({2024, 3, 29, 0, 0});
@@ -62,7 +62,7 @@ TEST(IsraelClock, LocalTimesBecomeTheInstantsTheClockShowsThem) {
 // The rules remember the span between two changes of the clock; their answers
 // must be the database's own, whichever order the questions come in.
 TEST(IsraelClock, AnswersAsTheDatabaseDoesInAnyOrder) {
-    const IsraelClockRules rules;
+    const ClockRules& rules = israelClockRules();
     const QTimeZone zone("Asia/Jerusalem");
     std::vector<double> instants;
     for (const auto& [first, last] : {std::pair{1900, 2040}, std::pair{8999, 9001}}) {

@@ -1,6 +1,7 @@
-// zenlith-probe [--model classic|precise] [--events]: one case per input
-// line, one JSON outcome per output line, from the chosen model (classic by
-// default); with --events, the events of the case's local day instead.
+// zenlith-probe [--model classic|precise] [--events] [--site LAT,LON,HEIGHT,ZONE]:
+// one case per input line, one JSON outcome per output line, from the chosen
+// model (classic by default) at the site (the original one by default); with
+// --events, the events of the case's local day instead.
 // Lines are taken in blocks, and each block is shared among the cores, every
 // core with a calculator of its own: an outcome depends only on its own case.
 #include <iostream>
@@ -17,7 +18,8 @@
 #include "day_calculator.h"
 #include "entered_instant.h"
 #include "day_sheet_json.h"
-#include "israel_clock_rules.h"
+#include "coordinate_text.h"
+#include "zone_clock_rules.h"
 #endif
 
 namespace {
@@ -27,16 +29,29 @@ constexpr std::size_t linesPerBlock = 8192;
 struct Options {
     zenlith::ModelKind model = zenlith::ModelKind::classic;
     bool events = false;
+    zenlith::Place site = zenlith::originalSite();
 };
 
 struct Worker {
-    explicit Worker(const Options& options) : calculator(options.model), events(options.events) {}
+    explicit Worker(const Options& options) : calculator(options.model), events(options.events) {
+#ifdef ZENLITH_PROBE_EVENTS
+        // Another site's zone was found when the options were read; the
+        // original site's clock keeps universal time without the database.
+        ownClock = zenlith::ZoneClockRules::open(options.site.timeZone);
+        if (ownClock) {
+            clock = ownClock.get();
+        }
+        calculator.standAt(options.site, *clock);
+        days.standAt(options.site);
+#endif
+    }
     zenlith::SkyCalculator calculator;
     bool events;
     std::string output;
 #ifdef ZENLITH_PROBE_EVENTS
+    std::unique_ptr<zenlith::ZoneClockRules> ownClock;
+    const zenlith::ClockRules* clock = &zenlith::israelClockRules();
     zenlith::DayCalculator days;
-    zenlith::IsraelClockRules clockRules;
 
     // The local day of the entered date, or the refusal the compute action gives.
     void appendDayEvents(const zenlith::FieldTexts& fields) {
@@ -47,11 +62,11 @@ struct Worker {
         }
         // The classic calendar takes some dates the civil calendar has no day for.
         const std::optional<zenlith::CivilDateTime> entered = zenlith::enteredCivilTime(fields);
-        const auto sheet = entered ? days.sheetFor(std::get<zenlith::ComputedSky>(outcome).model, clockRules,
+        const auto sheet = entered ? days.sheetFor(std::get<zenlith::ComputedSky>(outcome).model, *clock,
                                                    entered->year, entered->month, entered->day)
                                    : std::nullopt;
         if (sheet) {
-            zenlith::appendDaySheetJson(output, *sheet, clockRules);
+            zenlith::appendDaySheetJson(output, *sheet, *clock);
         } else {
             output += "null";
         }
@@ -93,7 +108,25 @@ std::optional<zenlith::ModelKind> modelNamed(std::string_view name) {
     return std::nullopt;
 }
 
-// --events exists where the probe is built with the time-zone database.
+#ifdef ZENLITH_PROBE_EVENTS
+// LAT,LON[,HEIGHT][,ZONE] with a zone the database has; Israel's clock by default.
+std::optional<zenlith::Place> siteOf(std::string_view text) {
+    const auto read = zenlith::readCoordinates(text);
+    const auto* typed = std::get_if<zenlith::TypedCoordinates>(&read);
+    if (!typed) {
+        return std::nullopt;
+    }
+    zenlith::Place site{std::string(text), typed->latitudeDegrees, typed->longitudeDegrees,
+                        typed->heightMetres.value_or(0), typed->timeZone.value_or("Asia/Jerusalem")};
+    if (!zenlith::ZoneClockRules::open(site.timeZone)) {
+        std::cerr << "zenlith-probe: the time-zone database has no zone " << site.timeZone << '\n';
+        return std::nullopt;
+    }
+    return site;
+}
+#endif
+
+// --events and --site exist where the probe is built with the time-zone database.
 std::optional<Options> optionsFrom(int argc, char** argv) {
     Options options;
     for (int k = 1; k < argc; ++k) {
@@ -107,6 +140,12 @@ std::optional<Options> optionsFrom(int argc, char** argv) {
 #ifdef ZENLITH_PROBE_EVENTS
         } else if (option == "--events") {
             options.events = true;
+        } else if (option == "--site" && k + 1 < argc) {
+            const std::optional<zenlith::Place> site = siteOf(argv[++k]);
+            if (!site) {
+                return std::nullopt;
+            }
+            options.site = *site;
 #endif
         } else {
             return std::nullopt;
@@ -120,7 +159,7 @@ std::optional<Options> optionsFrom(int argc, char** argv) {
 int main(int argc, char** argv) {
     const std::optional<Options> options = optionsFrom(argc, argv);
     if (!options) {
-        std::cerr << "usage: zenlith-probe [--model classic|precise] [--events] < cases\n";
+        std::cerr << "usage: zenlith-probe [--model classic|precise] [--events] [--site LAT,LON,HEIGHT,ZONE] < cases\n";
         return 2;
     }
     std::ios::sync_with_stdio(false);

@@ -1,9 +1,10 @@
-#include "israel_clock_rules.h"
+#include "zone_clock_rules.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace zenlith {
 
@@ -27,8 +28,9 @@ qint64 millisecondsOf(double julianDate) {
 // The clock keeps its offset and its summer flag from one transition of the
 // zone to the next. Tables ask about instant after instant in order, so the
 // span the last question fell in answers most questions without the
-// database. One span per thread, for every instance: they are all the zone.
+// database. One span per thread, kept for the zone last asked about.
 struct Span {
+    QByteArray zoneId;
     qint64 from = 1;  // milliseconds since 1970, included; empty at first
     qint64 until = 0; // excluded
     int offsetSeconds = 0;
@@ -37,9 +39,10 @@ struct Span {
 
 const Span& spanAt(const QTimeZone& zone, qint64 milliseconds) {
     thread_local Span span;
-    if (milliseconds >= span.from && milliseconds < span.until) {
+    if (milliseconds >= span.from && milliseconds < span.until && span.zoneId == zone.id()) {
         return span;
     }
+    span.zoneId = zone.id();
     const QDateTime at = QDateTime::fromMSecsSinceEpoch(milliseconds, Qt::UTC);
     const QTimeZone::OffsetData previous = zone.previousTransition(at.addMSecs(1));
     const QTimeZone::OffsetData next = zone.nextTransition(at);
@@ -50,24 +53,65 @@ const Span& spanAt(const QTimeZone& zone, qint64 milliseconds) {
     return span;
 }
 
+// The offset the zone will next keep on summer time under its present rules;
+// a year of transitions is enough to meet it where there is one.
+std::optional<int> nextSummerOffset(const QTimeZone& zone, const QDateTime& now) {
+    if (zone.isDaylightTime(now)) {
+        return zone.offsetFromUtc(now);
+    }
+    QDateTime after = now;
+    for (int n = 0; n < 4; ++n) {
+        const QTimeZone::OffsetData next = zone.nextTransition(after);
+        if (!next.atUtc.isValid()) {
+            break;
+        }
+        if (next.daylightTimeOffset > 0) {
+            return next.offsetFromUtc;
+        }
+        after = next.atUtc;
+    }
+    return std::nullopt;
+}
+
+constexpr int hourSeconds = 3600;
+
 }  // namespace
 
 const ClockRules& israelClockRules() {
-    static const IsraelClockRules rules;
+    static const ZoneClockRules rules{QTimeZone("Asia/Jerusalem")};
     return rules;
 }
 
-IsraelClockRules::IsraelClockRules() : zone_("Asia/Jerusalem") {}
+std::unique_ptr<ZoneClockRules> ZoneClockRules::open(std::string_view zoneId) {
+    const QByteArray id(zoneId.data(), static_cast<qsizetype>(zoneId.size()));
+    if (id.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(id)) {
+        return nullptr;
+    }
+    QTimeZone zone(id);
+    if (!zone.isValid()) {
+        return nullptr;
+    }
+    return std::make_unique<ZoneClockRules>(std::move(zone));
+}
 
-int IsraelClockRules::offsetSecondsAt(double julianDate) const {
+ZoneClockRules::ZoneClockRules(QTimeZone zone) : zone_(std::move(zone)) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    keepsSummerTime_ = zone_.hasDaylightTime();
+    standardOffset_ = zone_.standardTimeOffset(now);
+    // A zone without summer time today still takes the box for past dates:
+    // an hour on, as the original's box adds.
+    summerOffset_ = nextSummerOffset(zone_, now).value_or(standardOffset_ + hourSeconds);
+}
+
+int ZoneClockRules::offsetSecondsAt(double julianDate) const {
     return spanAt(zone_, millisecondsOf(julianDate)).offsetSeconds;
 }
 
-bool IsraelClockRules::isSummerTimeAt(double julianDate) const {
+bool ZoneClockRules::isSummerTimeAt(double julianDate) const {
     return spanAt(zone_, millisecondsOf(julianDate)).summerTime;
 }
 
-QString IsraelClockRules::databaseVersion() {
+QString ZoneClockRules::databaseVersion() {
     // Debian's tzdata names its version in this file; Qt itself does not say.
     QFile file(QStringLiteral("/usr/share/zoneinfo/tzdata.zi"));
     if (file.open(QIODevice::ReadOnly)) {
