@@ -77,6 +77,44 @@ void expectAgreement(SkyModel& model, const Tolerances& within) {
     EXPECT_GE(withoutMoonset, 1);
 }
 
+// Astronomy Engine 2.1.19 at places from the tropics to beyond the polar
+// circle (tools/reference/place_days.sh): the Sun's and the Moon's rises and
+// sets and the twilights within a minute, each happening on the same days.
+TEST(DayEvents, PreciseModelAgreesAtPlacesAroundTheWorld) {
+    const std::pair<const char*, Place> places[] = {
+        {"eilat", {"", 29.55805, 34.94821, 0, "Asia/Jerusalem"}},
+        {"metula", {"", 33.2778, 35.5786, 530, "Asia/Jerusalem"}},
+        {"jerusalem", {"", 31.7683, 35.2137, 754, "Asia/Jerusalem"}},
+        {"new_york", {"", 40.71417, -74.00639, 10, "America/New_York"}},
+        {"melbourne", {"", -37.81667, 144.96667, 31, "Australia/Melbourne"}},
+        {"reykjavik", {"", 64.15, -21.85, 0, "Atlantic/Reykjavik"}},
+        {"tromso", {"", 69.6496, 18.956, 0, "Europe/Oslo"}},
+    };
+    int polarDays = 0;
+    for (const auto& [file, place] : places) {
+        PreciseSkyModel model;
+        model.standAt(place);
+        for (const ReferenceDay& day : readReferenceDays(std::string(ZENLITH_PLACE_DAYS) + file + ".tsv")) {
+            const DayEvents events = findDayEvents(model, {day.start, day.end});
+            const std::string where = std::string(file) + " " + day.date;
+            for (const int body : {sunIndex, moonIndex}) {
+                const auto& expected = day.bodies[body];
+                const BodyEvents& found = events.bodies[body];
+                const std::string what = where + " body " + std::to_string(body);
+                expectSameEvent(expected.rise, instantOf(found.rise), minute, what + " rise");
+                expectSameEvent(expected.set, instantOf(found.set), minute, what + " set");
+                EXPECT_EQ(found.upAllDay || found.downAllDay, !expected.rise && !expected.set) << what;
+            }
+            polarDays += events.bodies[sunIndex].upAllDay + events.bodies[sunIndex].downAllDay;
+            for (int k = 0; k < twilightCount; ++k) {
+                expectSameEvent(day.twilights[2 * k], events.twilights[k].dawn, minute, where + " dawn");
+                expectSameEvent(day.twilights[2 * k + 1], events.twilights[k].dusk, minute, where + " dusk");
+            }
+        }
+    }
+    EXPECT_GE(polarDays, 4);  // Tromsø's midnight Sun and polar night stay in the data
+}
+
 TEST(DayEvents, ClassicModelAgreesWithAnIndependentLibrary) {
     // The classic model's Sun is good to seconds of time; its planets and Moon
     // run on mean elements without perturbations, and its phases on a Moon

@@ -19,10 +19,10 @@ std::optional<double> optionalNumber(std::istream& in) {
 
 }  // namespace
 
-std::vector<ReferenceDay> readReferenceDays() {
-    std::ifstream file(ZENLITH_REFERENCE_DAYS);
+std::vector<ReferenceDay> readReferenceDays(const std::string& path) {
+    std::ifstream file(path);
     if (!file) {
-        throw std::runtime_error("cannot read " ZENLITH_REFERENCE_DAYS);
+        throw std::runtime_error("cannot read " + path);
     }
     std::vector<ReferenceDay> days;
     for (std::string line; std::getline(file, line);) {

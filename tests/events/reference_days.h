@@ -21,6 +21,7 @@ struct ReferenceDay {
     std::array<double, 5> phases;                    // new, first quarter, full, last quarter, new
 };
 
-std::vector<ReferenceDay> readReferenceDays();
+// The original site's days by default; another place's from data/places/.
+std::vector<ReferenceDay> readReferenceDays(const std::string& path = ZENLITH_REFERENCE_DAYS);
 
 }  // namespace zenlith::test

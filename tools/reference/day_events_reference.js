@@ -9,16 +9,21 @@
 // phases from the last new Moon before the day: every instant a Julian date
 // in universal time, "-" where the event does not happen that day. The rise
 // and set azimuths and the culmination altitude follow each instant.
+//
+// With arguments, the same lines for another place and the days named:
+//   node tools/reference/day_events_reference.js LAT LON HEIGHT ZONE YYYY-MM-DD...
+// as tools/reference/place_days.sh makes them for tests/events/data/places/.
 'use strict';
 const A = require('astronomy-engine');
 
-const site = new A.Observer(32, 35, 0);
+const [latArg, lonArg, heightArg, zoneArg, ...dayArgs] = process.argv.slice(2);
+const site = new A.Observer(latArg ? +latArg : 32, lonArg ? +lonArg : 35, heightArg ? +heightArg : 0);
 const bodies = [A.Body.Sun, A.Body.Mercury, A.Body.Venus, A.Body.Mars, A.Body.Jupiter, A.Body.Saturn,
                 A.Body.Uranus, A.Body.Neptune, A.Body.Moon];
 const unixEpochJd = 2440587.5;
 const jd = (date) => date.getTime() / 86400000 + unixEpochJd;
 
-const clock = new Intl.DateTimeFormat('en-GB', {timeZone: 'Asia/Jerusalem', hourCycle: 'h23',
+const clock = new Intl.DateTimeFormat('en-GB', {timeZone: zoneArg || 'Asia/Jerusalem', hourCycle: 'h23',
   year: 'numeric', month: '2-digit', day: '2-digit', hour: '2-digit', minute: '2-digit', second: '2-digit'});
 function offsetMs(ms) {
   const p = Object.fromEntries(clock.formatToParts(new Date(ms)).map((x) => [x.type, x.value]));
@@ -89,6 +94,10 @@ const days = [
   // The days the clocks change: the missing March hour, the repeated October hour.
   [2024, 3, 29], [2024, 10, 27], [2026, 3, 27], [2026, 10, 25], [1985, 4, 14], [1985, 9, 15],
 ];
+if (zoneArg) {
+  for (const day of dayArgs) console.log(line(...day.split('-').map(Number)));
+  process.exit(0);
+}
 // Days in 2024 on which the Moon does not rise, or does not set, and one
 // with a moonrise in the day's last half hour.
 const extra = {noRise: null, noSet: null, lateRise: null};
