@@ -19,7 +19,8 @@ std::string aboutText() {
     text += std::string(qtLine) + " " + qVersion() + "\n";
     text += std::string(erfaLine) + " " + eraVersion() + "\n";
     const QString tz = ZoneClockRules::databaseVersion();
-    text += std::string(tzLine) + " " + (tz.isEmpty() ? std::string("?") : tz.toStdString());
+    text += std::string(tzLine) + " " + (tz.isEmpty() ? std::string("?") : tz.toStdString()) + "\n";
+    text += std::string(placesLine);
     return text;
 }
 

