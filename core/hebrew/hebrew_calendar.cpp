@@ -104,12 +104,19 @@ std::optional<int> dayNumberOf(const HebrewDate& date) {
     return dayNumber;
 }
 
-std::optional<HebrewDate> hebrewDateOf(int year, int month, int day) {
+std::optional<int> dayNumberOfCivilDate(int year, int month, int day) {
     const CivilDateTime noon{year, month, day, 12, 0};
     if (!isValidCivilDateTime(noon)) {
         return std::nullopt;
     }
-    return hebrewDateOfDayNumber(static_cast<int>(std::lround(julianDateOf(noon))));
+    return static_cast<int>(std::lround(julianDateOf(noon)));
+}
+
+int weekdayOfDayNumber(int julianDayNumber) { return (julianDayNumber % 7 + 8) % 7; }
+
+std::optional<HebrewDate> hebrewDateOf(int year, int month, int day) {
+    const std::optional<int> dayNumber = dayNumberOfCivilDate(year, month, day);
+    return dayNumber ? hebrewDateOfDayNumber(*dayNumber) : std::nullopt;
 }
 
 }  // namespace zenlith

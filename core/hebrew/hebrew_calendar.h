@@ -39,6 +39,12 @@ std::optional<HebrewDate> hebrewDateOfDayNumber(int julianDayNumber);
 // Nothing for a date that the calendar does not have.
 std::optional<int> dayNumberOf(const HebrewDate& date);
 
+// The Julian day number of a civil date, in the program's civil calendar;
+// nothing for a date that is not in it.
+std::optional<int> dayNumberOfCivilDate(int year, int month, int day);
+// 0 Sunday .. 6 Saturday.
+int weekdayOfDayNumber(int julianDayNumber);
+
 // The Hebrew day that covers a civil day's daylight (the next one begins at
 // sunset); nothing for a civil date that is not in the calendar, or before
 // the Hebrew era.
