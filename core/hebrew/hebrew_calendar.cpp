@@ -106,7 +106,8 @@ std::optional<int> dayNumberOf(const HebrewDate& date) {
 
 std::optional<int> dayNumberOfCivilDate(int year, int month, int day) {
     const CivilDateTime noon{year, month, day, 12, 0};
-    if (!isValidCivilDateTime(noon)) {
+    // A year far beyond the calendar's would not fit the day count.
+    if (!isValidCivilDateTime(noon) || year < -1000000 || year > 1000000) {
         return std::nullopt;
     }
     return static_cast<int>(std::lround(julianDateOf(noon)));

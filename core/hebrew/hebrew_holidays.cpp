@@ -158,8 +158,8 @@ bool isFast(Observance observance) { return ruleOf(observance).fast; }
 
 std::optional<HebrewCalendarDay> hebrewCalendarDayOf(int julianDayNumber) {
     const std::optional<HebrewDate> date = hebrewDateOfDayNumber(julianDayNumber);
-    const std::optional<DayKind> tomorrow = kindOf(julianDayNumber + 1);
-    if (!date || !tomorrow) {
+    const std::optional<DayKind> tomorrow = date ? kindOf(julianDayNumber + 1) : std::nullopt;
+    if (!tomorrow) {
         return std::nullopt;
     }
     HebrewCalendarDay day{*date, weekdayOfDayNumber(julianDayNumber), observancesOn(*date, julianDayNumber), false,

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "candle_custom.h"
 #include "classic_sky_model.h"
 #include "day_sheet.h"
 #include "israel_clock_rules.h"
@@ -76,6 +78,68 @@ TEST(DayZmanim, EveryDayOf2026AgreesWithHebcalOnBothModels) {
     expectAgreement(classic, days);
     PreciseSkyModel precise;
     expectAgreement(precise, days);
+}
+
+// A summer day far north, as a sky whose Sun's altitude swings between
+// -10° at midnight and +50° at noon: it never sinks 11.5° or 16.1°, so dawn
+// and misheyakir are missing for that reason; a Sun that never sets leaves
+// everything counted from sunset missing for its own.
+class SwingingSun final : public SkyModel {
+public:
+    explicit SwingingSun(double lowestDegrees) : lowest_(lowestDegrees) {}
+    ModelKind kind() const override { return ModelKind::precise; }
+    bool covers(double) const override { return true; }
+    SkyPlaces placesAt(double julianDate) override {
+        SkyPlaces places;
+        const double fromNoon = (julianDate - std::round(julianDate)) * 2 * std::numbers::pi;
+        places.bodies[sunIndex].AltAirless = lowest_ + (50 - lowest_) * (1 + std::cos(fromNoon)) / 2;
+        return places;
+    }
+
+private:
+    double lowest_;
+};
+
+TEST(DayZmanim, TimesThatDoNotOccurAreMissingWithTheirReason) {
+    struct Case {
+        double lowestDegrees;
+        bool sets;
+        ZmanAbsence tzeit, sofZmanShma;
+    };
+    const Case cases[] = {{-10, true, ZmanAbsence::none, ZmanAbsence::none},
+                          {5, false, ZmanAbsence::depthNotReached, ZmanAbsence::noSunrise}};
+    for (const Case& c : cases) {
+        SwingingSun sky(c.lowestDegrees);
+        PlacesMemo places(sky);
+        const DaySpan day{2461000.5, 2461001.5};
+        BodyEvents sun;  // the searches' rise and set, where there are any
+        if (c.sets) {
+            sun.rise = HorizonEvent{day.start + 0.3, 90, -0.8};
+            sun.set = HorizonEvent{day.start + 0.7, 270, -0.8};
+        }
+        const DayZmanim zmanim = findDayZmanim(places, day, sun, EveningRite::havdalah, {});
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::alotHaShachar).absence, ZmanAbsence::depthNotReached);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::misheyakir).absence, ZmanAbsence::depthNotReached);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::tzeit).absence, c.tzeit);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::havdalah).absence, c.tzeit);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::sofZmanShma).absence, c.sofZmanShma);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::candleLighting).absence, ZmanAbsence::notThisDay);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::chatzot).julianDate.has_value(), c.sets);
+    }
+}
+
+// City centres from GeoNames.
+TEST(CandleCustom, FollowsTheCityThenTheCountry) {
+    const std::pair<Place, int> cases[] = {
+        {Place{"ירושלים", 31.769, 35.216, 754, "Asia/Jerusalem"}, 40},
+        {Place{"חיפה", 32.816, 34.989, 0, "Asia/Jerusalem"}, 30},
+        {originalSite(), 20},
+        {Place{"אילת", 29.558, 34.952, 0, "Asia/Jerusalem"}, 20},
+        {Place{"New York", 40.714, -74.006, 10, "America/New_York"}, 18},
+    };
+    for (const auto& [place, minutes] : cases) {
+        EXPECT_EQ(candleLightingMinutes(suggestedCandleCustom(place)), minutes) << place.name;
+    }
 }
 
 }  // namespace
