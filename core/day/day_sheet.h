@@ -1,25 +1,30 @@
 #pragma once
 // Everything the day's-events window shows for one civil day at the model's
 // place: the events found on the model, in the place's civil time, and the
-// Hebrew date on either side of the place's sunset.
+// Hebrew date on either side of the place's sunset, the day's festivals and, when asked for, its
+// halachic times.
 #include <optional>
 
 #include "civil_date.h"
 #include "clock_rules.h"
 #include "day_events.h"
+#include "day_zmanim.h"
 #include "hebrew_calendar.h"
+#include "hebrew_holidays.h"
 
 namespace zenlith {
 
 struct DaySheet {
     int year = 0, month = 0, day = 0;
     ModelKind model = ModelKind::classic;
-    Place place;
-    bool horizonDipped = false;  // rises and sets on the horizon lowered for the height
     DaySpan span;
     DayEvents events;
     std::optional<HebrewDate> hebrewBeforeSunset;  // the Hebrew day of the civil day's daylight
     std::optional<HebrewDate> hebrewAfterSunset;   // the one that begins at sunset
+    std::optional<HebrewCalendarDay> hebrewDay;    // festivals and fasts, and the evening's candles or havdalah
+    std::optional<DayZmanim> zmanim;               // only when asked for
+    Place place;                                   // the model's
+    bool horizonDipped = false;  // rises and sets on the horizon lowered for the height
 };
 
 // Nothing for a day that is not in the calendar, or that the model does not
@@ -28,5 +33,8 @@ struct DaySheet {
 // place's height; otherwise on the sea-level horizon, as almanacs print them.
 std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
                                     bool dipForHeight = false);
+// The same with the day's halachic times, found on the same positions.
+std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
+                                    const ZmanimChoices& zmanim);
 
 }  // namespace zenlith

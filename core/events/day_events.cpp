@@ -66,30 +66,34 @@ BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span, double 
     return events;
 }
 
-Twilight findTwilight(PlacesMemo& places, double depth, SearchSpan span) {
-    const TimeFunction aboveDepth = [&](double t) { return places.at(t).bodies[sunIndex].AltAirless + depth; };
+}  // namespace
+
+Twilight findSolarDepression(PlacesMemo& places, double depthDegrees, DaySpan day) {
+    const TimeFunction aboveDepth = [&](double t) { return places.at(t).bodies[sunIndex].AltAirless + depthDegrees; };
     Twilight twilight;
-    for (const Zero& zero : findZeros(aboveDepth, span)) {
+    for (const Zero& zero : findZeros(aboveDepth, {day.start, day.end, sampleStepAt(places.place()), tolerance})) {
         std::optional<double>& slot = zero.crossing == Crossing::upward ? twilight.dawn : twilight.dusk;
         if (!slot) {
             slot = zero.julianDate;
         }
     }
-    twilight.allNight = !twilight.dawn && !twilight.dusk && aboveDepth(span.start) > 0;
+    twilight.allNight = !twilight.dawn && !twilight.dusk && aboveDepth(day.start) > 0;
     return twilight;
 }
 
-}  // namespace
-
 DayEvents findDayEvents(SkyModel& model, DaySpan day, double horizonDipDegrees) {
     PlacesMemo places(model);
-    const SearchSpan span{day.start, day.end, sampleStepAt(model.place()), tolerance};
+    return findDayEvents(places, day, horizonDipDegrees);
+}
+
+DayEvents findDayEvents(PlacesMemo& places, DaySpan day, double horizonDipDegrees) {
+    const SearchSpan span{day.start, day.end, sampleStepAt(places.place()), tolerance};
     DayEvents events;
     for (int body = 0; body < bodyCount; ++body) {
         events.bodies[body] = findBodyEvents(places, body, span, horizonDipDegrees);
     }
     for (int k = 0; k < twilightCount; ++k) {
-        events.twilights[k] = findTwilight(places, twilightDepths[k], span);
+        events.twilights[k] = findSolarDepression(places, twilightDepths[k], day);
     }
     events.phases = findPhasesAround(places, day.start);
     return events;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "moon_phases.h"
+#include "places_memo.h"
 #include "sky_model.h"
 
 namespace zenlith {
@@ -53,5 +54,11 @@ struct DayEvents {
 // The horizon is the sea-level one almanacs use; a dip (degrees) lowers it
 // for a site above its surroundings. The model's place says where.
 DayEvents findDayEvents(SkyModel& model, DaySpan day, double horizonDipDegrees = 0);
+// The same, on places that later searches of the day can share.
+DayEvents findDayEvents(PlacesMemo& places, DaySpan day, double horizonDipDegrees = 0);
+
+// The first morning and evening crossings of the Sun's centre the given depth
+// below the horizon, without refraction, within the day.
+Twilight findSolarDepression(PlacesMemo& places, double depthDegrees, DaySpan day);
 
 }  // namespace zenlith

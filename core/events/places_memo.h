@@ -11,6 +11,7 @@ namespace zenlith {
 class PlacesMemo {
 public:
     explicit PlacesMemo(SkyModel& model) : model_(model) {}
+    const Place& place() const { return model_.place(); }
     const SkyPlaces& at(double julianDate);
 
 private:
