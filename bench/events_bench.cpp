@@ -22,7 +22,7 @@ BENCHMARK_CAPTURE(DaySheet, Precise, zenlith::ModelKind::precise)->Unit(benchmar
 // The same searches with the day's halachic times on their positions.
 void DaySheetWithZmanim(benchmark::State& state, zenlith::ModelKind model) {
     zenlith::DayCalculator calculator;
-    const zenlith::IsraelClockRules rules;
+    const zenlith::ClockRules& rules = zenlith::israelClockRules();
     for (auto _ : state) {
         benchmark::DoNotOptimize(calculator.sheetFor(model, rules, 2024, 10, 3, zenlith::ZmanimChoices{}));
     }

@@ -20,9 +20,8 @@ std::optional<DaySheet> sheetFor(SkyModel& model, const ClockRules& rules, int y
     PlacesMemo places(model);
     const DaySpan span{*start, *end};
     const double dip = dipForHeight ? horizonDip(model.place().heightMetres) : 0;
-    DaySheet sheet{year, month, day, model.kind(), span, findDayEvents(places, span, dip), {}, {}, {}, {}};
-    sheet.place = model.place();
-    sheet.horizonDipped = dip > 0;
+    DaySheet sheet{year, month, day, model.kind(), span, findDayEvents(places, span, dip), {}, {}, {}, {},
+                   model.place(), dip > 0};
     sheet.hebrewBeforeSunset = hebrewDateOf(year, month, day);
     const CivilDateTime tomorrow = civilDateTimeOf(julianDateOf(midnight) + 1);
     sheet.hebrewAfterSunset = hebrewDateOf(tomorrow.year, tomorrow.month, tomorrow.day);

@@ -13,7 +13,7 @@
 #include "candle_custom.h"
 #include "classic_sky_model.h"
 #include "day_sheet.h"
-#include "israel_clock_rules.h"
+#include "zone_clock_rules.h"
 #include "precise_sky_model.h"
 
 namespace zenlith {
@@ -51,7 +51,7 @@ std::vector<ReferenceDay> referenceDays() {
 constexpr double oneMinute = 1 + 1e-5;
 
 void expectAgreement(SkyModel& model, const std::vector<ReferenceDay>& days) {
-    const IsraelClockRules rules;
+    const ClockRules& rules = israelClockRules();
     const ZmanimChoices choices{20, HavdalahRule::atTzeit};
     for (const ReferenceDay& day : days) {
         const std::optional<DaySheet> sheet = daySheetFor(model, rules, day.year, day.month, day.day, choices);
@@ -95,9 +95,12 @@ public:
         places.bodies[sunIndex].AltAirless = lowest_ + (50 - lowest_) * (1 + std::cos(fromNoon)) / 2;
         return places;
     }
+    void standAt(const Place&) override {}
+    const Place& place() const override { return place_; }
 
 private:
     double lowest_;
+    Place place_ = originalSite();
 };
 
 TEST(DayZmanim, TimesThatDoNotOccurAreMissingWithTheirReason) {
