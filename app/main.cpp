@@ -9,6 +9,7 @@
 #include "application_window.h"
 #include "clock.h"
 #include "message_box.h"
+#include "missing_display_guard.h"
 #include "start_options.h"
 
 namespace {
@@ -34,7 +35,9 @@ int main(int argc, char* argv[]) {
         return answer(QStringLiteral("zenlith: ") + error->message + QLatin1Char('\n'), stderr, 2);
     }
     const auto& options = std::get<zenlith::StartOptions>(parsed);
+    zenlith::MissingDisplayGuard displayGuard;
     QApplication application(argc, argv);
+    displayGuard.release();
     zenlith::prepareApplication(application);
     zenlith::ModalMessageBox messages;
     QSettings settings(QStringLiteral("zenlith"), QStringLiteral("zenlith"));
