@@ -5,6 +5,7 @@
 #include <map>
 
 #include "coordinate_text.h"
+#include "entered_text.h"
 #include "instant_text.h"
 #include "message_text.h"
 
@@ -29,7 +30,8 @@ The place:
       --list-places [TEXT] print the places whose names start with TEXT (all
                            without it) with their coordinates, and exit
 
-Instants are civil dates and times of the place, "YYYY-MM-DD HH:MM":
+Instants are civil dates and times of the place, "YYYY-MM-DD HH:MM" (digits of
+other scripts are read as the window reads them):
       --at INSTANT         one instant; may be given more than once
       --from INSTANT       first instant of a range
       --to INSTANT         last instant of the range (included when a step lands on it)
@@ -48,14 +50,17 @@ What to print:
       --full               every digit that reads back exactly, instead of the
                            report's cut to two decimals
       --output FILE        write to FILE, replaced only when the run succeeds
+                           (a link is written through; FILE must be a regular file)
       --events             instead of figures, the day's events of each date
                            (rises, culminations, sets, twilights, Moon phases,
-                           the Hebrew date) as text or json, in the place's clock
+                           the Hebrew date) as text or json, in the place's clock;
+                           not with --bodies, --fields or --full
 
       --help               show this help and exit
       --version            show the version and exit
 
-A date the window refuses is refused with the window's reason. Exit status
+A date the window refuses is refused with the window's reason, in its Hebrew
+words on a line of their own. Exit status
 is 0 on success, 1 for a refused instant or a failed write, 2 for a mistake
 on the command line, 130 when interrupted.
 )";
@@ -222,6 +227,10 @@ std::optional<std::string> checkEvents(const Reader& r) {
     if (!r.options.range && r.options.at.empty()) return "--events needs its dates from --at or from --from and --to";
     const TableStyle style = r.options.columns.style;
     if (style == TableStyle::csv || style == TableStyle::tsv) return "--events prints --format text or json";
+    for (const std::string_view figuresOnly : {"--bodies", "--fields"}) {
+        if (r.seen.contains(figuresOnly)) return "--events prints every event; leave out " + std::string(figuresOnly);
+    }
+    if (r.options.columns.full) return "--events prints times, not figures; leave out --full";
     if (r.seen.contains("--summer") && r.options.summer != SummerMode::automatic) {
         return "--events follows the place's clock; leave out --summer or give --summer auto";
     }
@@ -237,7 +246,9 @@ std::string valueExample(std::string_view option) {
 
 }  // namespace
 
-std::optional<long long> parseStep(std::string_view text) {
+std::optional<long long> parseStep(std::string_view typed) {
+    const std::string cleaned = cleanEnteredText(typed);
+    const std::string_view text = cleaned;
     long long count = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
     if (error != std::errc() || end == text.data() || count <= 0) return std::nullopt;
