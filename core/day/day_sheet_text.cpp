@@ -1,7 +1,6 @@
 #include "day_sheet_text.h"
 
 #include <array>
-#include <cmath>
 #include <cstdio>
 
 #include "hebrew_date_text.h"
@@ -79,10 +78,7 @@ std::string dayLengthText(const BodyEvents& sun) {
     if (!sun.rise || !sun.set || sun.set->julianDate < sun.rise->julianDate) {
         return {};
     }
-    const int minutes = static_cast<int>(std::lround((sun.set->julianDate - sun.rise->julianDate) * 1440));
-    char text[32];
-    std::snprintf(text, sizeof text, "%d:%02d", minutes / 60, minutes % 60);
-    return std::string("אורך היום: ") + text;
+    return "אורך היום: " + durationText(sun.set->julianDate - sun.rise->julianDate);
 }
 
 std::string twilightLine(int k, const Twilight& twilight, const TimeWriter& times) {
@@ -112,7 +108,7 @@ std::string headerLine(const DaySheet& sheet, const TimeWriter& times) {
 std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
     std::string line = "מופעי הירח:";
     for (const PhaseEvent& phase : sheet.events.phases) {
-        line.append(" ").append(phaseNames[static_cast<int>(phase.phase)]).append(" ");
+        line.append(" ").append(moonPhaseName(phase.phase)).append(" ");
         line.append(times.dateAndClock(phase.julianDate)).append(";");
     }
     if (!sheet.events.phases.empty()) {
@@ -122,6 +118,8 @@ std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
 }
 
 }  // namespace
+
+std::string_view moonPhaseName(MoonPhase phase) { return phaseNames[static_cast<int>(phase)]; }
 
 std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
                                        std::optional<double> illumination) {

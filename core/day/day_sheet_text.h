@@ -12,6 +12,8 @@ namespace zenlith {
 
 inline constexpr std::string_view daySheetTitle = "אירועי היום";
 
+std::string_view moonPhaseName(MoonPhase phase);
+
 // illumination: the Moon's illuminated percentage at the entered instant.
 std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
                                        std::optional<double> illumination);

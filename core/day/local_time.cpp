@@ -1,5 +1,6 @@
 #include "local_time.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace zenlith {
@@ -20,6 +21,13 @@ std::string dateAndClockText(const LocalTime& time) {
     std::snprintf(text, sizeof text, "%04d-%02d-%02d ", time.clock.year, time.clock.month % 100,
                   time.clock.day % 100);
     return text + clockText(time);
+}
+
+std::string durationText(double days) {
+    const long minutes = std::lround(days * 1440);
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld:%02ld", minutes / 60, minutes % 60);
+    return text;
 }
 
 }  // namespace zenlith

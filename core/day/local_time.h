@@ -21,4 +21,7 @@ std::string clockText(const LocalTime& time);
 // "YYYY-MM-DD HH:MM".
 std::string dateAndClockText(const LocalTime& time);
 
+// A span of time as "H:MM", rounded to the minute.
+std::string durationText(double days);
+
 }  // namespace zenlith

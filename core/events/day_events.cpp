@@ -37,10 +37,7 @@ std::optional<HorizonEvent> first(PlacesMemo& places, int body, const std::vecto
 }
 
 BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span) {
-    const TimeFunction aboveHorizon = [&](double t) {
-        const SkyPlaces& at = places.at(t);
-        return at.bodies[body].AltAirless - riseAltitude(body, at);
-    };
+    const TimeFunction aboveHorizon = [&](double t) { return aboveRiseAltitude(body, places.at(t)); };
     // Minus the sine of the azimuth rises through zero as the body crosses
     // the meridian in the south, and falls through it in the north.
     const TimeFunction westOfSouth = [&](double t) {

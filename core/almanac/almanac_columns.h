@@ -1,0 +1,41 @@
+#pragma once
+// The columns of the month's table, as the window shows them, the printed page
+// and the CSV file carry them: a key for files, a Hebrew heading, what the
+// column means, and each day's cell as text.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "almanac_days.h"
+
+namespace zenlith {
+
+enum class AlmanacColumn {
+    weekday, date, hebrewDate,
+    sunrise, sunset, dayLength,
+    civilDawn, nauticalDawn, astronomicalDawn, civilDusk, nauticalDusk, astronomicalDusk,
+    moonrise, moonset, moonIllumination, phases,
+};
+inline constexpr int almanacColumnCount = 16;
+
+enum class AlmanacGroup { date, sun, twilight, moon };
+
+struct AlmanacColumnInfo {
+    AlmanacColumn column;
+    AlmanacGroup group;
+    std::string_view key;         // for CSV and the command line
+    std::string_view heading;     // short, for the table and the page
+    std::string_view definition;  // for a tooltip
+};
+
+const std::array<AlmanacColumnInfo, almanacColumnCount>& almanacColumns();
+const AlmanacColumnInfo& almanacColumnInfo(AlmanacColumn column);
+
+// The cell's text in the site's civil time; empty where the day has no such
+// event (the Moon rises on all but about one day a month).
+std::string almanacCell(const AlmanacDay& day, AlmanacColumn column, const ClockRules& rules);
+
+// The month's title: "ינואר 2026".
+std::string almanacMonthTitle(int year, int month);
+
+}  // namespace zenlith
