@@ -53,11 +53,7 @@ std::string dateText(const CivilDateTime& day) {
 void appendSheet(std::string& out, const CivilDateTime& day, const DaySheet& sheet, const ClockRules& rules,
                  TableStyle style) {
     if (style == TableStyle::json) {
-        out += "{\"date\":\"" + dateText(day) + "\",";
-        std::string sheetJson;
-        appendDaySheetJson(sheetJson, sheet, rules);
-        out.append(sheetJson, 1);  // its opening brace is already written
-        out += '\n';
+        appendDayJsonLine(out, day, sheet, rules);
         return;
     }
     out += dateText(day) + '\n';
@@ -66,6 +62,14 @@ void appendSheet(std::string& out, const CivilDateTime& day, const DaySheet& she
 }
 
 }  // namespace
+
+void appendDayJsonLine(std::string& out, const CivilDateTime& day, const DaySheet& sheet, const ClockRules& rules) {
+    out += "{\"date\":\"" + dateText(day) + "\",";
+    std::string sheetJson;
+    appendDaySheetJson(sheetJson, sheet, rules);
+    out.append(sheetJson, 1);  // its opening brace is already written
+    out += '\n';
+}
 
 int runDayEvents(const Options& options, const RunSettings& settings, std::ostream& errors) {
     auto fail = [&errors](const std::string& message, int status) {

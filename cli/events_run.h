@@ -3,11 +3,15 @@
 // them, for each date named on the command line, one day after another.
 #include <ostream>
 
+#include "day_sheet.h"
 #include "ephemeris_run.h"
 
 namespace zenlith::cli {
 
 // The exit status; every problem is one line on errors.
 int runDayEvents(const Options& options, const RunSettings& settings, std::ostream& errors);
+
+// The date's line of JSON: its date, then the day's events.
+void appendDayJsonLine(std::string& out, const CivilDateTime& day, const DaySheet& sheet, const ClockRules& rules);
 
 }  // namespace zenlith::cli

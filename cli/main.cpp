@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac_run.h"
 #include "ephemeris_run.h"
 #include "events_run.h"
 #include "interruption.h"
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
                 return exitUsage;
             },
             [](const Options& options) {
-                if (!options.range && options.at.empty() && ::isatty(STDIN_FILENO)) {
+                if (!options.range && !options.almanac && options.at.empty() && ::isatty(STDIN_FILENO)) {
                     std::cerr << "zenlith-ephemeris: give instants with --at, with --from and --to, or on standard "
                                  "input (see --help)\n";
                     return exitUsage;
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
                 settings.makeClockRules = [] { return std::make_unique<zenlith::IsraelClockRules>(); };
                 settings.inputFd = STDIN_FILENO;
                 settings.showProgress = ::isatty(STDERR_FILENO) != 0;
+                if (options.almanac) return runAlmanac(options, settings, std::cerr);
                 return options.events ? runDayEvents(options, settings, std::cerr)
                                       : runEphemeris(options, settings, std::cerr);
             },

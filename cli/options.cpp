@@ -36,6 +36,12 @@ What to print:
       --events             instead of figures, the day's events of each date
                            (rises, culminations, sets, twilights, Moon phases,
                            the Hebrew date) as text or json, in Israel's clock
+      --almanac            instead of figures, the month's table of every month
+                           from --from YYYY-MM to --to YYYY-MM: a row a day with
+                           the Hebrew date, the Sun's and the Moon's rises and
+                           sets, the twilights, the Moon's illumination and
+                           phases, as text, csv or json (a day's --events
+                           object), in Israel's clock
 
       --help               show this help and exit
       --version            show the version and exit
@@ -49,9 +55,11 @@ constexpr std::string_view instantHint = "; write YYYY-MM-DD HH:MM";
 
 struct Reader {
     Options options;
-    bool formatGiven = false;
+    bool almanac = false;
     std::optional<CivilDateTime> from;
     std::optional<CivilDateTime> to;
+    std::optional<CivilDateTime> fromMonth;  // "YYYY-MM", for --almanac
+    std::optional<CivilDateTime> toMonth;
     std::optional<long long> step;
     std::map<std::string_view, int> seen;
 };
@@ -94,6 +102,19 @@ std::optional<std::string> readInstant(std::string_view option, std::string_view
     return std::nullopt;
 }
 
+// An instant, or a month "YYYY-MM" (which only --almanac takes).
+std::optional<std::string> readRangeEnd(std::string_view option, std::string_view text,
+                                        std::optional<CivilDateTime>& instant, std::optional<CivilDateTime>& month) {
+    if (const auto first = parseInstant(std::string(text) + "-01"); first && first->hour == 0) {
+        if (first->month < 1 || first->month > 12) {
+            return std::string(option) + ": " + quotedForMessage(text) + " is not a month; write YYYY-MM";
+        }
+        month = first;
+        return std::nullopt;
+    }
+    return readInstant(option, text, instant.emplace());
+}
+
 template <typename Value>
 std::optional<std::string> readChoice(std::string_view text, std::initializer_list<std::pair<std::string_view, Value>> choices,
                                       Value& into, std::string message) {
@@ -114,8 +135,8 @@ const std::map<std::string_view, Handler>& valueOptions() {
              if (!error) r.options.at.push_back(when);
              return error;
          }},
-        {"--from", [](Reader& r, std::string_view text) { return readInstant("--from", text, r.from.emplace()); }},
-        {"--to", [](Reader& r, std::string_view text) { return readInstant("--to", text, r.to.emplace()); }},
+        {"--from", [](Reader& r, std::string_view text) { return readRangeEnd("--from", text, r.from, r.fromMonth); }},
+        {"--to", [](Reader& r, std::string_view text) { return readRangeEnd("--to", text, r.to, r.toMonth); }},
         {"--step", [](Reader& r, std::string_view text) -> std::optional<std::string> {
              r.step = parseStep(text);
              if (!r.step) return "--step must be a positive duration such as 10m, 1h or 1d";
@@ -152,7 +173,29 @@ const std::map<std::string_view, Handler>& valueOptions() {
     return handlers;
 }
 
+// The month's table runs over whole months, in Israel's own clock.
+std::optional<std::string> finishAlmanac(Reader& r) {
+    if (r.options.events) return "--almanac and --events cannot be combined";
+    if (r.from || r.to) return "--almanac takes months: --from YYYY-MM --to YYYY-MM";
+    if (!r.fromMonth || !r.toMonth) return "--almanac needs its months from --from and --to, such as --from 2026-01 --to 2026-12";
+    if (!r.options.at.empty() || r.step) return "--almanac takes no --at or --step";
+    if (r.seen.contains("--bodies") || r.seen.contains("--fields") || r.options.columns.full) {
+        return "--almanac has its own columns; leave out --bodies, --fields and --full";
+    }
+    if (r.options.columns.style == TableStyle::tsv) return "--almanac prints --format text, csv or json";
+    if (r.seen.contains("--summer") && r.options.summer != SummerMode::automatic) {
+        return "--almanac follows Israel's clock; leave out --summer or give --summer auto";
+    }
+    if (julianDateOf(*r.toMonth) < julianDateOf(*r.fromMonth)) return "--almanac: --to comes before --from";
+    r.options.almanac = MonthRange{r.fromMonth->year, r.fromMonth->month, r.toMonth->year, r.toMonth->month};
+    return std::nullopt;
+}
+
 std::optional<std::string> finishRange(Reader& r) {
+    if (r.almanac) return finishAlmanac(r);
+    for (const auto& [option, month] : {std::pair{"--from", r.fromMonth}, std::pair{"--to", r.toMonth}}) {
+        if (month) return std::string(option) + ": a month is read only with --almanac" + std::string(instantHint);
+    }
     if (!r.from && !r.to) {
         if (r.step) return "--step needs --from and --to";
         return std::nullopt;
@@ -213,8 +256,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
     r.options.columns = allColumns();
     for (std::size_t n = 0; n < arguments.size(); ++n) {
         std::string_view argument = arguments[n];
-        if (argument == "--full" || argument == "--events") {
-            (argument == "--full" ? r.options.columns.full : r.options.events) = true;
+        if (argument == "--full" || argument == "--events" || argument == "--almanac") {
+            (argument == "--full" ? r.options.columns.full : argument == "--events" ? r.options.events : r.almanac) = true;
             continue;
         }
         std::optional<std::string_view> value;

@@ -21,6 +21,12 @@ struct InstantRange {
     long long stepMinutes = 60;
 };
 
+// The months of --almanac, both included.
+struct MonthRange {
+    int fromYear = 0, fromMonth = 0;
+    int toYear = 0, toMonth = 0;
+};
+
 struct Options {
     std::vector<CivilDateTime> at;       // --at, in the order given
     std::optional<InstantRange> range;   // --from, --to, --step
@@ -30,6 +36,7 @@ struct Options {
     TableColumns columns;
     std::optional<std::string> outputPath;
     bool events = false;  // the day's events of each date instead of figures
+    std::optional<MonthRange> almanac;  // the month's table of these months instead of figures
 };
 
 struct ShowHelp {};

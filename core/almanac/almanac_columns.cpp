@@ -97,8 +97,13 @@ std::string almanacCell(const AlmanacDay& day, AlmanacColumn column, const Clock
     return {};
 }
 
-std::string almanacMonthTitle(int year, int month) {
-    return std::string(monthNames[static_cast<std::size_t>(month - 1) % 12]) + " " + std::to_string(year);
+std::string almanacTitle(MonthKind kind, const DayRun& run) {
+    const CivilDateTime& first = run.first;
+    if (kind == MonthKind::hebrew) {
+        const std::optional<HebrewDate> hebrew = hebrewDateOf(first.year, first.month, first.day);
+        return hebrew ? hebrewMonthText(*hebrew) : std::string();
+    }
+    return std::string(monthNames[static_cast<std::size_t>(first.month - 1) % 12]) + " " + std::to_string(first.year);
 }
 
 }  // namespace zenlith

@@ -35,7 +35,7 @@ const AlmanacColumnInfo& almanacColumnInfo(AlmanacColumn column);
 // event (the Moon rises on all but about one day a month).
 std::string almanacCell(const AlmanacDay& day, AlmanacColumn column, const ClockRules& rules);
 
-// The month's title: "ינואר 2026".
-std::string almanacMonthTitle(int year, int month);
+// The month's title: "ינואר 2026", or "אדר תשפ״ו" for a Hebrew month.
+std::string almanacTitle(MonthKind kind, const DayRun& run);
 
 }  // namespace zenlith

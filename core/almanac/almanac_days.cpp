@@ -84,11 +84,10 @@ std::vector<PhaseEvent> phasesThrough(SkyModel& model, double start, double end)
 
 }  // namespace
 
-std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockRules& rules,
-                                                   const CivilDateTime& first, int dayCount) {
+std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockRules& rules, const DayRun& run) {
     std::vector<AlmanacDay> days;
-    CivilDateTime date{first.year, first.month, first.day, 0, 0};
-    for (int n = 0; n < dayCount; ++n, date = nextDay(date)) {
+    CivilDateTime date = run.first;
+    for (int n = 0; n < run.dayCount; ++n, date = nextDay(date)) {
         const std::optional<double> start = universalTimeOf(rules, date);
         const std::optional<double> end = universalTimeOf(rules, {date.year, date.month, date.day, 24, 0});
         if (!start || !end || !model.covers(*start - phaseReach) || !model.covers(*end + phaseReach)) {
@@ -117,10 +116,8 @@ std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockR
 }
 
 std::optional<std::vector<AlmanacDay>> almanacMonth(SkyModel& model, const ClockRules& rules, int year, int month) {
-    if (!isValidCivilDateTime({year, month, 1, 0, 0})) {
-        return std::nullopt;
-    }
-    return almanacDays(model, rules, {year, month, 1, 0, 0}, daysInMonth(year, month));
+    const std::optional<DayRun> run = monthAround(MonthKind::civil, {year, month, 1, 0, 0});
+    return run ? almanacDays(model, rules, *run) : std::nullopt;
 }
 
 }  // namespace zenlith

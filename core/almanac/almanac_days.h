@@ -10,6 +10,7 @@
 #include "civil_date.h"
 #include "clock_rules.h"
 #include "day_events.h"
+#include "day_runs.h"
 #include "hebrew_calendar.h"
 
 namespace zenlith {
@@ -30,8 +31,7 @@ struct AlmanacDay {
 
 // Nothing for a run that leaves the calendar, or that the model does not
 // cover with a month to spare either side.
-std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockRules& rules,
-                                                   const CivilDateTime& first, int dayCount);
+std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockRules& rules, const DayRun& run);
 
 // The days of a civil month.
 std::optional<std::vector<AlmanacDay>> almanacMonth(SkyModel& model, const ClockRules& rules, int year, int month);

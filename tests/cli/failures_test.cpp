@@ -61,6 +61,15 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
         {{"--events", "--summer", "on", "--at", "2020-01-01"}, 2, "--events follows Israel's clock"},
         {{"--events", "--at", "2023-02-30"}, 1, "2023-02-30 is not a day of the calendar"},
         {{"--events", "--model", "precise", "--at", "0999-06-01"}, 1, "1000"},
+        {{"--from", "2026-01", "--to", "2026-02"}, 2, "--from: a month is read only with --almanac"},
+        {{"--almanac", "--from", "2026-13", "--to", "2027-01"}, 2, "--from: \"2026-13\" is not a month"},
+        {{"--almanac", "--from", "2026-01-01", "--to", "2026-02-01"}, 2, "--almanac takes months"},
+        {{"--almanac", "--from", "2026-01"}, 2, "--almanac needs its months"},
+        {{"--almanac", "--from", "2026-03", "--to", "2026-02"}, 2, "--to comes before --from"},
+        {{"--almanac", "--events", "--from", "2026-01", "--to", "2026-01"}, 2, "cannot be combined"},
+        {{"--almanac", "--format", "tsv", "--from", "2026-01", "--to", "2026-01"}, 2, "text, csv or json"},
+        {{"--almanac", "--bodies", "sun", "--from", "2026-01", "--to", "2026-01"}, 2, "its own columns"},
+        {{"--almanac", "--model", "precise", "--from", "0999-12", "--to", "1000-01"}, 1, "1000"},
     };
     for (const Case& c : cases) {
         expectOneLineError(runProgram(c.arguments), c.status, c.fragment);
