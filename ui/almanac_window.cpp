@@ -16,6 +16,7 @@
 
 #include "almanac_page.h"
 #include "almanac_table_text.h"
+#include "menu_texts.h"
 #include "message_box.h"
 #include "qt_text.h"
 #include "sky_document.h"
@@ -49,7 +50,7 @@ AlmanacWindow::AlmanacWindow(SkyDocument& document, Printer& printer, Printer& p
                              QWidget* parent)
     : QWidget(parent, Qt::Window), document_(document), printer_(printer), pdfSaver_(pdfSaver), messages_(messages) {
     setObjectName(QStringLiteral("AlmanacWindow"));
-    setWindowTitle(qtText(almanacWindowTitle));
+    setWindowTitle(qtText(menu_texts::monthTable));
     setLayoutDirection(Qt::RightToLeft);
     auto* previous = new QPushButton(qtText(previousLabel), this);
     auto* next = new QPushButton(qtText(nextLabel), this);
@@ -230,7 +231,7 @@ bool AlmanacWindow::exportCsv(const QString& path) {
     const bool saved = file.open(QIODevice::WriteOnly) &&
                        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
                        file.commit();
-    if (!saved) messages_.show(csvFailed, almanacWindowTitle);
+    if (!saved) messages_.show(csvFailed, menu_texts::monthTable);
     return saved;
 }
 

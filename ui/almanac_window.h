@@ -18,8 +18,6 @@ class QTableWidget;
 
 namespace zenlith {
 
-inline constexpr std::string_view almanacWindowTitle = "לוח חודשי";
-
 class MessageBox;
 class SkyDocument;
 

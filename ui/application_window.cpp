@@ -11,6 +11,7 @@
 #include <array>
 
 #include "about_text.h"
+#include "almanac_window.h"
 #include "events_window.h"
 #include "menu_entry.h"
 #include "menu_keys_first.h"
@@ -143,6 +144,11 @@ void ApplicationWindow::buildViewMenu() {
     views_->add(viewMenu_, texts::dayEvents, QKeySequence(Qt::CTRL | Qt::Key_E), eventsWindowName,
                 [](const ViewContext& context, QWidget* owner) -> QWidget* {
                     return new EventsWindow(context.document, context.printer, owner);
+                });
+    views_->add(viewMenu_, texts::monthTable, QKeySequence(Qt::CTRL | Qt::Key_L), almanacWindowName,
+                [](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    return new AlmanacWindow(context.document, context.printer, context.pdfSaver, context.messages,
+                                             owner);
                 });
 }
 

@@ -1,7 +1,8 @@
 // zenlith-screenshot OUTDIR: pictures for review and for the README: the
 // window after two fixed computations (a day with the Sun up, a night with
 // the Moon up), the same night in the night view, the time menu open, the
-// About box, and the splash. Run it on the offscreen platform; settings go
+// day's events, the month's table by day and by night and its printed page,
+// the About box, and the splash. Run it on the offscreen platform; settings go
 // to a temporary file, never the user's.
 #include <QApplication>
 #include <QDir>
@@ -16,6 +17,8 @@
 #include <string_view>
 
 #include "about_text.h"
+#include "almanac_window.h"
+#include "document_printer.h"
 #include "application_setup.h"
 #include "application_window.h"
 #include "events_window.h"
@@ -33,6 +36,18 @@ public:
     void show(std::string_view prompt, std::string_view title) override {
         std::cerr << title << ": " << prompt << '\n';
     }
+};
+
+// Keeps the printed page's picture instead of printing it.
+class PageKeeper : public zenlith::DocumentPrinter {
+public:
+    zenlith::PrintStatus deliver(const zenlith::PrintDocument& document) override {
+        for (const zenlith::PrintItem& item : document.items) {
+            if (const auto* picture = std::get_if<QImage>(&item)) image = *picture;
+        }
+        return zenlith::PrintStatus::printed;
+    }
+    QImage image;
 };
 
 struct Instant {
@@ -73,6 +88,25 @@ public:
         QWidget* events = app->views().open(zenlith::eventsWindowName);
         QApplication::processEvents();
         return save(events->grab(), file);
+    }
+
+    // The month's table in the day or the night view, and the page it prints.
+    bool monthTable(const char* file, const Instant& instant, bool night) {
+        auto app = open(instant);
+        auto* month = static_cast<zenlith::AlmanacWindow*>(app->views().open(zenlith::almanacWindowName));
+        app->setNightView(night);
+        QApplication::processEvents();
+        const bool saved = save(month->grab(), file);
+        app->setNightView(false);
+        return saved;
+    }
+
+    bool monthPage(const char* file, const Instant& instant) {
+        auto app = open(instant);
+        auto* month = static_cast<zenlith::AlmanacWindow*>(app->views().open(zenlith::almanacWindowName));
+        PageKeeper page;
+        month->print(page);
+        return page.image.save(folder_.filePath(QString::fromLatin1(file)));
     }
 
     bool about(const char* file) {
@@ -126,6 +160,9 @@ int main(int argc, char* argv[]) {
                        pictures.computedWindow("main-night.png", night, false) &&
                        pictures.computedWindow("night-view.png", night, true) && pictures.menuOpen("menu.png", night) &&
                        pictures.dayEvents("day-events.png", day) &&
+                       pictures.monthTable("month-table.png", day, false) &&
+                       pictures.monthTable("month-table-night.png", day, true) &&
+                       pictures.monthPage("month-printed.png", day) &&
                        pictures.about("about.png") && pictures.splash("splash.png");
     return saved ? 0 : 1;
 }
