@@ -36,6 +36,18 @@ std::vector<Month> monthsOf(const MonthRange& range) {
     return months;
 }
 
+// "holidays": the day's festivals and fasts by their Hebrew names, which
+// JSON strings take as they are.
+std::string holidaysJson(const DaySheet& sheet) {
+    std::string json = "\"holidays\":[";
+    if (sheet.hebrewDay) {
+        for (const Observance observance : sheet.hebrewDay->observances) {
+            json += (json.back() == '[' ? "\"" : ",\"") + std::string(observanceName(observance)) + "\"";
+        }
+    }
+    return json + "]";
+}
+
 std::string monthText(const Month& m) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d", m.year, m.month);
@@ -86,7 +98,7 @@ private:
         for (int day = 1; day <= daysInMonth(m.year, m.month); ++day) {
             const auto sheet = days_.sheetFor(options_.model, *rules_, m.year, m.month, day);
             if (!sheet) return false;
-            appendDayJsonLine(text, {m.year, m.month, day, 0, 0}, *sheet, *rules_);
+            appendDayJsonLine(text, {m.year, m.month, day, 0, 0}, *sheet, *rules_, holidaysJson(*sheet));
         }
         return true;
     }

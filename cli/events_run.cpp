@@ -63,11 +63,16 @@ void appendSheet(std::string& out, const CivilDateTime& day, const DaySheet& she
 
 }  // namespace
 
-void appendDayJsonLine(std::string& out, const CivilDateTime& day, const DaySheet& sheet, const ClockRules& rules) {
+void appendDayJsonLine(std::string& out, const CivilDateTime& day, const DaySheet& sheet, const ClockRules& rules,
+                       std::string_view more) {
     out += "{\"date\":\"" + dateText(day) + "\",";
     std::string sheetJson;
     appendDaySheetJson(sheetJson, sheet, rules);
     out.append(sheetJson, 1);  // its opening brace is already written
+    if (!more.empty()) {
+        out.pop_back();  // its closing brace
+        out.append(",").append(more).append("}");
+    }
     out += '\n';
 }
 

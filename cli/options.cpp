@@ -40,8 +40,9 @@ What to print:
                            from --from YYYY-MM to --to YYYY-MM: a row a day with
                            the Hebrew date, the Sun's and the Moon's rises and
                            sets, the twilights, the Moon's illumination and
-                           phases, as text, csv or json (a day's --events
-                           object), in Israel's clock
+                           phases and the festivals, as text, csv or json
+                           (a day's --events object with "holidays"), in
+                           Israel's clock
 
       --help               show this help and exit
       --version            show the version and exit

@@ -36,7 +36,6 @@ constexpr std::string_view absent = "—";
 constexpr std::string_view absentWhy = "אין ביום זה";
 constexpr std::string_view noMonth = "המודל אינו מכסה חודש זה";
 constexpr std::string_view csvFailed = "הקובץ לא נשמר: לא ניתן לכתוב אותו במקום שנבחר. בחרו תיקייה או שם אחרים.";
-constexpr int saturday = 6;
 
 // On the document's side of the window the searches hold their own models,
 // never the main form's engine.
@@ -182,11 +181,12 @@ void AlmanacWindow::fill() {
     table_->resizeColumnsToContents();
 }
 
-// Shabbat rows in the palette's own shade, so the night view keeps them red.
+// Shabbat and festival rows in the palette's own shade, so the night view
+// keeps them red.
 void AlmanacWindow::shadeRows() {
     const QBrush shade = palette().brush(QPalette::Midlight);
     for (int row = 0; row < static_cast<int>(days_.size()); ++row) {
-        const bool setApart = days_[row].weekday == saturday;
+        const bool setApart = isSetApart(days_[row]);
         for (int column = 0; column < almanacColumnCount; ++column) {
             if (QTableWidgetItem* item = table_->item(row, column)) item->setBackground(setApart ? shade : QBrush());
         }
@@ -211,7 +211,7 @@ void AlmanacWindow::print(Printer& printer) {
         for (int column = 0; column < almanacColumnCount; ++column) {
             if (!table_->isColumnHidden(column)) page.cells << table_->item(row, column)->text();
         }
-        page.setApart = days_[static_cast<std::size_t>(row)].weekday == saturday;
+        page.setApart = isSetApart(days_[static_cast<std::size_t>(row)]);
     }
     printer.setLandscape(true);
     printer.printImage(almanacPageImage(title(), headings, rows));

@@ -17,6 +17,7 @@ constexpr std::array<AlmanacColumnInfo, almanacColumnCount> columns = {{
     {weekday, AlmanacGroup::date, "weekday", "יום", "יום השבוע"},
     {date, AlmanacGroup::date, "date", "תאריך", "התאריך האזרחי"},
     {hebrewDate, AlmanacGroup::date, "hebrewDate", "תאריך עברי", "התאריך העברי של שעות היום (הבא מתחיל בשקיעה)"},
+    {holidays, AlmanacGroup::date, "holidays", "מועד", "החג, המועד או הצום, כפי שהם נוהגים בארץ ישראל"},
     {sunrise, AlmanacGroup::sun, "sunrise", "זריחה", "שפת השמש העליונה עולה מעל האופק (שבירה 34′)"},
     {sunset, AlmanacGroup::sun, "sunset", "שקיעה", "שפת השמש העליונה יורדת מתחת לאופק (שבירה 34′)"},
     {dayLength, AlmanacGroup::sun, "dayLength", "אורך היום", "מהזריחה עד השקיעה"},
@@ -63,6 +64,12 @@ std::string phasesText(const AlmanacDay& day, const ClockRules& rules) {
     return text;
 }
 
+std::string holidaysText(const AlmanacDay& day) {
+    std::string text;
+    for (const std::string_view name : holidayNames(day)) text += (text.empty() ? "" : ", ") + std::string(name);
+    return text;
+}
+
 std::string percentText(double percent) {
     char text[16];
     std::snprintf(text, sizeof text, "%.0f%%", percent);
@@ -73,13 +80,22 @@ std::string percentText(double percent) {
 
 const std::array<AlmanacColumnInfo, almanacColumnCount>& almanacColumns() { return columns; }
 
+std::vector<std::string_view> holidayNames(const AlmanacDay& day) {
+    std::vector<std::string_view> names;
+    if (day.hebrew) {
+        for (const Observance observance : day.hebrew->observances) names.push_back(observanceName(observance));
+    }
+    return names;
+}
+
 const AlmanacColumnInfo& almanacColumnInfo(AlmanacColumn column) { return columns[static_cast<int>(column)]; }
 
 std::string almanacCell(const AlmanacDay& day, AlmanacColumn column, const ClockRules& rules) {
     switch (column) {
         case weekday: return std::string(weekdayNames[day.weekday]);
         case date: return dateText(day.date);
-        case hebrewDate: return day.hebrew ? hebrewDateText(*day.hebrew) : std::string();
+        case hebrewDate: return day.hebrew ? hebrewDateText(day.hebrew->date) : std::string();
+        case holidays: return holidaysText(day);
         case sunrise: return clock(rules, day.sunrise);
         case sunset: return clock(rules, day.sunset);
         case dayLength: return dayLengthText(day);

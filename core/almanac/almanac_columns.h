@@ -5,18 +5,19 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "almanac_days.h"
 
 namespace zenlith {
 
 enum class AlmanacColumn {
-    weekday, date, hebrewDate,
+    weekday, date, hebrewDate, holidays,
     sunrise, sunset, dayLength,
     civilDawn, nauticalDawn, astronomicalDawn, civilDusk, nauticalDusk, astronomicalDusk,
     moonrise, moonset, moonIllumination, phases,
 };
-inline constexpr int almanacColumnCount = 16;
+inline constexpr int almanacColumnCount = 17;
 
 enum class AlmanacGroup { date, sun, twilight, moon };
 
@@ -34,6 +35,9 @@ const AlmanacColumnInfo& almanacColumnInfo(AlmanacColumn column);
 // The cell's text in the site's civil time; empty where the day has no such
 // event (the Moon rises on all but about one day a month).
 std::string almanacCell(const AlmanacDay& day, AlmanacColumn column, const ClockRules& rules);
+
+// The day's festivals and fasts by their Hebrew names, in the year's order.
+std::vector<std::string_view> holidayNames(const AlmanacDay& day);
 
 // The month's title: "ינואר 2026", or "אדר תשפ״ו" for a Hebrew month.
 std::string almanacTitle(MonthKind kind, const DayRun& run);

@@ -93,7 +93,8 @@ std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockR
         if (!start || !end || !model.covers(*start - phaseReach) || !model.covers(*end + phaseReach)) {
             return std::nullopt;
         }
-        days.push_back({date, weekdayOf(date), {*start, *end}, hebrewDateOf(date.year, date.month, date.day), {}, {},
+        days.push_back({date, weekdayOf(date), {*start, *end},
+                        hebrewCalendarDayOfCivilDate(date.year, date.month, date.day), {}, {},
                         {}, {}, {}, 0, {}});
     }
     if (days.empty()) {

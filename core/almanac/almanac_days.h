@@ -11,7 +11,7 @@
 #include "clock_rules.h"
 #include "day_events.h"
 #include "day_runs.h"
-#include "hebrew_calendar.h"
+#include "hebrew_holidays.h"
 
 namespace zenlith {
 
@@ -19,7 +19,7 @@ struct AlmanacDay {
     CivilDateTime date;                // at 00:00
     int weekday = 0;                   // 0 Sunday .. 6 Saturday
     DaySpan span;                      // local midnight to midnight
-    std::optional<HebrewDate> hebrew;  // the Hebrew day of the civil day's daylight
+    std::optional<HebrewCalendarDay> hebrew;  // the Hebrew day of the civil day's daylight, its festivals and fasts
     std::optional<double> sunrise;
     std::optional<double> sunset;
     std::array<Twilight, twilightCount> twilights;
@@ -32,6 +32,9 @@ struct AlmanacDay {
 // Nothing for a run that leaves the calendar, or that the model does not
 // cover with a month to spare either side.
 std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockRules& rules, const DayRun& run);
+
+// Shabbat or a festival.
+inline bool isSetApart(const AlmanacDay& day) { return day.hebrew ? day.hebrew->restDay : day.weekday == 6; }
 
 // The days of a civil month.
 std::optional<std::vector<AlmanacDay>> almanacMonth(SkyModel& model, const ClockRules& rules, int year, int month);

@@ -52,5 +52,7 @@ assert all(len(day) == len(days[0]) for day in days)
 objects = [json.loads(line) for line in run("json").splitlines()]
 assert [o["date"][8:] + "." + o["date"][5:7] + "." + o["date"][:4] for o in objects] == [d[1] for d in days[1:]]
 assert [o["hebrewDate"]["beforeSunset"] for o in objects] == [d[2] for d in days[1:]]
+assert [", ".join(o["holidays"]) for o in objects] == [d[3] for d in days[1:]]
+assert objects[28 + 2]["holidays"] == ["פורים"], "Purim fell on 3 March 2026"
 assert len(run("text").splitlines()) == 2 * 2 + 28 + 31 + 1, "a title and a heading a month, a blank between"
 print("the month's table agrees:", len(objects), "days")

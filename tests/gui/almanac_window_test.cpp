@@ -1,6 +1,7 @@
 // The month's table in its window: it follows the document's month and
 // model, moves by month, switches to the Hebrew month, hides columns, prints
-// one page turned sideways and exports what it shows as CSV.
+// one page turned sideways and exports what it shows as CSV. Dates and
+// festivals of 2026 as published calendars give them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -48,6 +49,8 @@ TEST_F(AlmanacWindowTest, FollowsTheDocumentAndMovesByMonth) {
     EXPECT_EQ(cell(17, AlmanacColumn::sunrise), QStringLiteral("05:48"));
     EXPECT_EQ(cell(18, AlmanacColumn::sunset), QStringLiteral("17:50"));
     EXPECT_EQ(cell(18, AlmanacColumn::hebrewDate), QStringLiteral("כ״ט באדר תשפ״ו"));
+    EXPECT_EQ(cell(3, AlmanacColumn::holidays), QStringLiteral("פורים"));
+    EXPECT_EQ(cell(4, AlmanacColumn::holidays), QStringLiteral("שושן פורים"));
     // Saturday 7 March is set apart; Friday 6 March is not.
     EXPECT_NE(window.table().item(6, 0)->background(), window.table().item(5, 0)->background());
 
@@ -95,7 +98,7 @@ TEST_F(AlmanacWindowTest, PrintsAndExportsTheShownColumns) {
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
     const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1 + 28);
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("תאריך,תאריך עברי,זריחה,")));  // no weekday
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("תאריך,תאריך עברי,מועד,זריחה,")));  // no weekday
     EXPECT_TRUE(lines[10].startsWith(QStringLiteral("10.02.2026,")));
 
     EXPECT_FALSE(window.exportCsv(folder.filePath(QStringLiteral("no-such-folder/month.csv"))));
