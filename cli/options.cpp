@@ -36,6 +36,11 @@ What to print:
       --events             instead of figures, the day's events of each date
                            (rises, culminations, sets, twilights, Moon phases,
                            the Hebrew date) as text or json, in Israel's clock
+      --next               instead of figures, the sky's coming events from
+                           --from (default now) to --to (default a year on), on
+                           the precise model, as text, csv or json
+      --kinds LIST         with --next, comma-separated, from: phases,seasons,
+                           planets,approaches,eclipses (default: all)
 
       --help               show this help and exit
       --version            show the version and exit
@@ -65,6 +70,17 @@ std::vector<std::string_view> splitList(std::string_view text) {
         if (comma == std::string_view::npos) return items;
         start = comma + 1;
     }
+}
+
+std::optional<EventGroup> groupNamed(std::string_view name) {
+    static constexpr std::pair<std::string_view, EventGroup> groups[] = {
+        {"phases", EventGroup::phases},         {"seasons", EventGroup::seasons},
+        {"planets", EventGroup::planets},       {"approaches", EventGroup::approaches},
+        {"eclipses", EventGroup::eclipses}};
+    for (const auto& [known, group] : groups) {
+        if (known == name) return group;
+    }
+    return std::nullopt;
 }
 
 // A comma-separated list of names, each known and none twice.
@@ -143,6 +159,10 @@ const std::map<std::string_view, Handler>& valueOptions() {
              return readList("--fields", text, "ra, decl, az, alt, rearth, mag, phase, diameter, lon, lat, age",
                              fieldNamed, r.options.columns.fields);
          }},
+        {"--kinds", [](Reader& r, std::string_view text) {
+             return readList("--kinds", text, "phases, seasons, planets, approaches, eclipses", groupNamed,
+                             r.options.kinds);
+         }},
         {"--output", [](Reader& r, std::string_view text) -> std::optional<std::string> {
              if (text.empty()) return "--output needs a file name";
              r.options.outputPath = std::string(text);
@@ -150,6 +170,19 @@ const std::map<std::string_view, Handler>& valueOptions() {
          }},
     };
     return handlers;
+}
+
+// The coming events take a span, either end optional, and no step.
+std::optional<std::string> finishNext(Reader& r) {
+    if (!r.options.next) return r.seen.contains("--kinds") ? std::optional<std::string>("--kinds needs --next") : std::nullopt;
+    if (r.options.events) return "--next and --events cannot be combined";
+    if (!r.options.at.empty()) return "--next takes its span from --from and --to, not --at";
+    if (r.step) return "--next takes no --step";
+    if (r.options.columns.style == TableStyle::tsv) return "--next prints --format text, csv or json";
+    r.options.nextFrom = r.from;
+    r.options.nextTo = r.to;
+    if (r.to && !r.from) return "--to needs --from";
+    return std::nullopt;
 }
 
 std::optional<std::string> finishRange(Reader& r) {
@@ -217,6 +250,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
             (argument == "--full" ? r.options.columns.full : r.options.events) = true;
             continue;
         }
+        if (argument == "--next") {
+            r.options.next = true;
+            continue;
+        }
         std::optional<std::string_view> value;
         if (const std::size_t equals = argument.find('='); argument.starts_with("--") && equals != std::string_view::npos) {
             value = argument.substr(equals + 1);
@@ -237,6 +274,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
             return UsageError{std::string(argument) + " is given twice"};
         }
         if (auto error = handler->second(r, *value)) return UsageError{std::move(*error)};
+    }
+    if (r.options.next || r.seen.contains("--kinds")) {
+        if (auto error = finishNext(r)) return UsageError{std::move(*error)};
+        return std::move(r.options);
     }
     if (auto error = finishRange(r)) return UsageError{std::move(*error)};
     if (auto error = checkEvents(r)) return UsageError{std::move(*error)};

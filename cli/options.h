@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "civil_date.h"
+#include "coming_event.h"
 #include "sky_model.h"
 #include "table_columns.h"
 
@@ -30,6 +31,11 @@ struct Options {
     TableColumns columns;
     std::optional<std::string> outputPath;
     bool events = false;  // the day's events of each date instead of figures
+    // --next: the sky's coming events from --from (or now) to --to (or a year on).
+    bool next = false;
+    std::optional<CivilDateTime> nextFrom;
+    std::optional<CivilDateTime> nextTo;
+    std::vector<EventGroup> kinds;  // --kinds; empty for every kind
 };
 
 struct ShowHelp {};

@@ -71,8 +71,9 @@ std::vector<Contact> contactsAround(const Place& place, double greatest, Eclipse
         };
         const Crossings at = crossingsAround(outside, greatest, reachDays);
         if (at.before && at.after) {
-            before.insert(before.begin(), {edge.begin, *at.before, moonAltitude(place, *at.before)});
-            after.push_back({edge.end, *at.after, moonAltitude(place, *at.after)});
+            // From the outer edge inwards: first in, last out.
+            before.push_back({edge.begin, *at.before, moonAltitude(place, *at.before)});
+            after.insert(after.begin(), {edge.end, *at.after, moonAltitude(place, *at.after)});
         }
     }
     before.insert(before.end(), after.begin(), after.end());

@@ -71,7 +71,7 @@ std::string transitText(const std::optional<HorizonEvent>& event, const TimeWrit
 }
 
 std::string bodyLine(int body, const BodyEvents& events, const TimeWriter& times) {
-    return std::string(bodyNames[body]) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
+    return std::string(hebrewBodyName(body)) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
            transitText(events.transit, times) + ", " + riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
 }
 
@@ -122,6 +122,8 @@ std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
 }
 
 }  // namespace
+
+std::string_view hebrewBodyName(int body) { return bodyNames.at(static_cast<std::size_t>(body)); }
 
 std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
                                        std::optional<double> illumination) {

@@ -12,6 +12,9 @@ namespace zenlith {
 
 inline constexpr std::string_view daySheetTitle = "אירועי היום";
 
+// The body's Hebrew name with its article ("השמש", "נוגה").
+std::string_view hebrewBodyName(int body);
+
 // illumination: the Moon's illuminated percentage at the entered instant.
 std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
                                        std::optional<double> illumination);

@@ -18,7 +18,9 @@
 #include "about_text.h"
 #include "application_setup.h"
 #include "application_window.h"
+#include "coming_window.h"
 #include "events_window.h"
+#include "israel_clock_rules.h"
 #include "clock.h"
 #include "menu_texts.h"
 #include "message_box.h"
@@ -33,6 +35,16 @@ public:
     void show(std::string_view prompt, std::string_view title) override {
         std::cerr << title << ": " << prompt << '\n';
     }
+};
+
+// Nothing is printed while pictures are taken.
+class NoPrinter : public zenlith::Printer {
+public:
+    void setFontSize(int) override {}
+    void setRightToLeft(bool) override {}
+    void printLine(const QString&) override {}
+    void printImage(const QImage&) override {}
+    zenlith::PrintStatus endDocument() override { return zenlith::PrintStatus::noPrinter; }
 };
 
 struct Instant {
@@ -74,6 +86,20 @@ public:
         QWidget* events = app->window().eventsWindow();
         QApplication::processEvents();
         return save(events->grab(), file);
+    }
+
+    // A year of coming events from a computed instant (universal time).
+    bool comingEvents(const char* file, double julianDate) {
+        const zenlith::IsraelClockRules rules;
+        zenlith::SkyDocument document(rules);
+        zenlith::SkyState state;
+        state.instant = julianDate;
+        document.setComputed(state);
+        NoPrinter printer;
+        zenlith::ComingWindow window(document, printer);
+        window.show();
+        QApplication::processEvents();
+        return save(window.grab(), file);
     }
 
     bool about(const char* file) {
@@ -127,6 +153,7 @@ int main(int argc, char* argv[]) {
                        pictures.computedWindow("main-night.png", night, false) &&
                        pictures.computedWindow("night-view.png", night, true) && pictures.menuOpen("menu.png", night) &&
                        pictures.dayEvents("day-events.png", day) &&
+                       pictures.comingEvents("coming-events.png", 2461100.5) &&  // 2026-03-01 0h UT
                        pictures.about("about.png") && pictures.splash("splash.png");
     return saved ? 0 : 1;
 }
