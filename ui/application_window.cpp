@@ -11,6 +11,7 @@
 #include <array>
 
 #include "about_text.h"
+#include "coming_window.h"
 #include "events_window.h"
 #include "menu_entry.h"
 #include "menu_keys_first.h"
@@ -143,6 +144,10 @@ void ApplicationWindow::buildViewMenu() {
     views_->add(viewMenu_, texts::dayEvents, QKeySequence(Qt::CTRL | Qt::Key_E), eventsWindowName,
                 [](const ViewContext& context, QWidget* owner) -> QWidget* {
                     return new EventsWindow(context.document, context.printer, owner);
+                });
+    views_->add(viewMenu_, texts::comingEvents, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), comingWindowName,
+                [](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    return new ComingWindow(context.document, context.printer, owner);
                 });
 }
 

@@ -20,6 +20,7 @@ namespace zenlith {
 
 // The day's events among the windows of the View menu.
 inline const QString eventsWindowName = QStringLiteral("events");
+inline const QString comingWindowName = QStringLiteral("coming");
 
 class ApplicationWindow : public QMainWindow {
 public:

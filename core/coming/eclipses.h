@@ -19,8 +19,10 @@ namespace zenlith {
 // The eclipse near a full Moon, if there is one (Julian dates, universal time).
 std::optional<ComingEvent> lunarEclipseNear(const Place& place, double fullMoon);
 
-// The eclipse near a new Moon, if the Earth sees one, as the place sees it
-// (kind none and no contacts where it misses the place).
+// The eclipse near a new Moon, if the Earth sees one, as the place sees it;
+// where the place does not see it (outside the Moon's penumbra, or with the
+// Sun below the horizon throughout), kind none, not seen, no contacts, at the
+// instant the shadow's axis passes nearest the Earth's centre.
 std::optional<ComingEvent> solarEclipseNear(const Place& place, double newMoon);
 
 }  // namespace zenlith

@@ -64,7 +64,7 @@ void addContacts(const Place& place, double greatest, bool central, EclipseFigur
     add(outer.after, ContactKind::partialEnd);
 }
 
-// At the place, if its Sun is eclipsed.
+// At the place, if its Sun is eclipsed while above the horizon.
 std::optional<ComingEvent> seenFromPlace(const Place& place, double globalGreatest) {
     const TimeFunction apart = [&place](double t) { return discsAt(place, t).apart; };
     const std::optional<double> greatest = leastOf(apart, globalGreatest - localDays, globalGreatest + localDays, localDays / 4);
@@ -87,6 +87,9 @@ std::optional<ComingEvent> seenFromPlace(const Place& place, double globalGreate
     figures.seen = figures.altitudeDegrees > sunRiseAltitude;
     for (const Contact& contact : figures.contacts) {
         figures.seen = figures.seen || contact.altitudeDegrees > sunRiseAltitude;
+    }
+    if (!figures.seen) {
+        return std::nullopt;  // only through the Earth: not an eclipse of this place
     }
     ComingEvent event = eventAt(ComingKind::solarEclipse, *greatest, {sunIndex, moonIndex});
     event.eclipse = figures;
