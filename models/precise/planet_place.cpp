@@ -69,13 +69,21 @@ double tiltFor(BodyIndex planet, const Emission& at, double centuries) {
     return 0;
 }
 
+BodyPlace unknownPlace() {
+    const double unknown = std::nan("");
+    return {unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown};
+}
+
 }  // namespace
 
 BodyPlace planetPlace(const InstantFrame& frame, BodyIndex planet) {
     double pv[2][3];
     // eraPlan94 counts the Earth–Moon barycentre third, between Venus and Mars.
     const int plan94Number = planet < marsIndex ? planet : planet + 1;
-    eraPlan94(ERFA_DJ00, frame.terrestrialTime - ERFA_DJ00, plan94Number, pv);
+    // Its only status for a valid planet is the one the frame already carries.
+    if (eraPlan94(ERFA_DJ00, frame.terrestrialTime - ERFA_DJ00, plan94Number, pv) != 0) {
+        return unknownPlace();
+    }
     const Motion now = motionOf(pv);
     const Emission at = emissionOf(now, frame.earthAndMoon.earth.position);
 
