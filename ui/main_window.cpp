@@ -251,7 +251,7 @@ bool MainWindow::step(StepUnit unit, int count) {
         messages_.show(messages::noDateEntered, messages::missingValueTitle);
         return false;
     }
-    const std::optional<LocalTime> to = stepped(clockRules_, {*from, summerTime_->isChecked()}, unit, count);
+    const std::optional<LocalTime> to = stepped(document_.clockRules(), {*from, summerTime_->isChecked()}, unit, count);
     if (!to) {
         messages_.show(messages::stepBeyondRange, messages::outOfRangeTitle);
         return false;

@@ -75,8 +75,8 @@ double expectAgreement(SkyModel& model, const Tolerances& within) {
             expectSameEvent(day.twilights[2 * k], events.twilights[k].dawn, within.sun, day.date + " dawn");
             expectSameEvent(day.twilights[2 * k + 1], events.twilights[k].dusk, within.sun, day.date + " dusk");
         }
-        ASSERT_EQ(events.phases.size(), day.phases.size()) << day.date;
-        for (std::size_t k = 0; k < day.phases.size(); ++k) {
+        EXPECT_EQ(events.phases.size(), day.phases.size()) << day.date;
+        for (std::size_t k = 0; k < std::min(day.phases.size(), events.phases.size()); ++k) {
             EXPECT_EQ(static_cast<int>(events.phases[k].phase), static_cast<int>(k % 4)) << day.date;
             EXPECT_NEAR(events.phases[k].julianDate, day.phases[k], within.phases) << day.date << " phase " << k;
         }
