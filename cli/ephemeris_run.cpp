@@ -7,6 +7,7 @@
 #include "block_runner.h"
 #include "instant_worker.h"
 #include "interruption.h"
+#include "message_text.h"
 #include "messages.h"
 #include "progress_bar.h"
 #include "table_output.h"
@@ -64,8 +65,8 @@ std::optional<Failure> Run::checkGivenInstants() const {
         }
         // The window takes a year of 0 for a year not entered.
         if (range->from.year < 0 && range->to.year >= 0) {
-            return Failure{"--from and --to: the range passes through year 0, which the window refuses: " +
-                           std::string(messages::noDateEntered)};
+            return Failure{withWindowReason("--from and --to: the range passes through year 0, which is refused",
+                                            messages::noDateEntered)};
         }
     }
     return std::nullopt;

@@ -8,6 +8,7 @@
 #include "day_sheet_text.h"
 #include "instant_text.h"
 #include "interruption.h"
+#include "message_text.h"
 #include "messages.h"
 #include "table_output.h"
 
@@ -91,9 +92,10 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
         }
         const auto sheet = days.sheetFor(options.model, *rules, day.year, day.month, day.day);
         if (!sheet) {
-            failure = "--events " + dateText(day) + ": " +
-                      (options.model == ModelKind::precise ? std::string(messages::beyondPreciseModel)
-                                                           : "the model gives no events for this day");
+            const std::string where = "--events " + dateText(day);
+            failure = options.model == ModelKind::precise
+                          ? withWindowReason(where + " is refused", messages::beyondPreciseModel)
+                          : where + ": the model gives no events for this day";
             return false;
         }
         text.clear();

@@ -36,9 +36,8 @@ std::string describeRefusal(std::string_view where, const CivilDateTime& when, s
     std::string text(where);
     text += ' ';
     appendInstantText(text, when);
-    text += ": ";
-    text += reason;
-    return text;
+    text += " is refused";
+    return withWindowReason(text, reason);
 }
 
 InstantWorker::InstantWorker(const TableWriter& writer, SummerMode summer, std::unique_ptr<ClockRules> rules,

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "entered_text.h"
 #include "instant_text.h"
 #include "message_text.h"
 
@@ -15,7 +16,8 @@ constexpr std::string_view help = R"(Usage: zenlith-ephemeris [OPTION]...
 Print where the Sun, the Moon and the planets stand, seen from the site
 (32 N, 35 E), for many instants: the figures of Zenlith's report, as a table.
 
-Instants are civil dates and times of the site, "YYYY-MM-DD HH:MM":
+Instants are civil dates and times of the site, "YYYY-MM-DD HH:MM" (digits of
+other scripts are read as the window reads them):
       --at INSTANT         one instant; may be given more than once
       --from INSTANT       first instant of a range
       --to INSTANT         last instant of the range (included when a step lands on it)
@@ -34,14 +36,17 @@ What to print:
       --full               every digit that reads back exactly, instead of the
                            report's cut to two decimals
       --output FILE        write to FILE, replaced only when the run succeeds
+                           (a link is written through; FILE must be a regular file)
       --events             instead of figures, the day's events of each date
                            (rises, culminations, sets, twilights, Moon phases,
-                           the Hebrew date) as text or json, in Israel's clock
+                           the Hebrew date) as text or json, in Israel's clock;
+                           not with --bodies, --fields or --full
 
       --help               show this help and exit
       --version            show the version and exit
 
-A date the window refuses is refused with the window's reason. Exit status
+A date the window refuses is refused with the window's reason, in its Hebrew
+words on a line of their own. Exit status
 is 0 on success, 1 for a refused instant or a failed write, 2 for a mistake
 on the command line, 130 when interrupted.
 )";
@@ -171,6 +176,10 @@ std::optional<std::string> checkEvents(const Reader& r) {
     if (!r.options.range && r.options.at.empty()) return "--events needs its dates from --at or from --from and --to";
     const TableStyle style = r.options.columns.style;
     if (style == TableStyle::csv || style == TableStyle::tsv) return "--events prints --format text or json";
+    for (const std::string_view figuresOnly : {"--bodies", "--fields"}) {
+        if (r.seen.contains(figuresOnly)) return "--events prints every event; leave out " + std::string(figuresOnly);
+    }
+    if (r.options.columns.full) return "--events prints times, not figures; leave out --full";
     if (r.seen.contains("--summer") && r.options.summer != SummerMode::automatic) {
         return "--events follows Israel's clock; leave out --summer or give --summer auto";
     }
@@ -185,7 +194,9 @@ std::string valueExample(std::string_view option) {
 
 }  // namespace
 
-std::optional<RangeStep> parseStep(std::string_view text) {
+std::optional<RangeStep> parseStep(std::string_view typed) {
+    const std::string cleaned = cleanEnteredText(typed);
+    const std::string_view text = cleaned;
     long long count = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
     if (error != std::errc() || end == text.data() || count <= 0) return std::nullopt;
