@@ -7,7 +7,8 @@
 
 #include "coming_events.h"
 #include "coverage.h"
-#include "instant_text.h"
+#include "local_time.h"
+#include "summer_time.h"
 #include "table_columns.h"
 #include "table_output.h"
 
@@ -16,27 +17,6 @@ namespace zenlith::cli {
 namespace {
 
 constexpr double daysPerYear = 365.25;
-
-// The universal time of a civil time on the site's clock; across a change
-// of the clock the offset in force just before it counts.
-double universalTimeOf(const CivilDateTime& civil, const ClockRules& rules) {
-    const double wall = julianDateOf(civil);
-    const double guess = wall - rules.offsetSecondsAt(wall) / 86400.0;
-    return wall - rules.offsetSecondsAt(guess) / 86400.0;
-}
-
-// "2026-12-24T03:28+02:00": the site's clock and its offset, to the minute.
-std::string isoTime(double julianDate, const ClockRules& rules) {
-    const int offsetSeconds = rules.offsetSecondsAt(julianDate);
-    const CivilDateTime clock = civilDateTimeOf(julianDate + offsetSeconds / 86400.0);
-    std::string text;
-    appendInstantText(text, clock);
-    text[text.find(' ')] = 'T';
-    char offset[16];
-    const int minutes = std::abs(offsetSeconds) / 60;
-    std::snprintf(offset, sizeof offset, "%c%02d:%02d", offsetSeconds < 0 ? '-' : '+', minutes / 60, minutes % 60);
-    return text + offset;
-}
 
 std::string number(double value, int decimals) {
     char text[32];
@@ -70,7 +50,7 @@ std::vector<std::pair<std::string, std::string>> figures(const ComingEvent& even
         }
         out.emplace_back("seen", e->seen ? "true" : "false");
         for (const Contact& contact : e->contacts) {
-            out.emplace_back(std::string(contactName(contact.kind)), text(isoTime(contact.julianDate, rules)));
+            out.emplace_back(std::string(contactName(contact.kind)), text(isoTimeText(rules, contact.julianDate)));
         }
     }
     return out;
@@ -78,7 +58,7 @@ std::vector<std::pair<std::string, std::string>> figures(const ComingEvent& even
 
 std::string jsonLine(const ComingEvent& event, const ClockRules& rules) {
     std::string line = "{\"event\":\"" + std::string(eventName(event.kind)) + "\",\"time\":\"" +
-                       isoTime(event.julianDate, rules) + "\",\"bodies\":[" + bodiesText(event, ",", true) + "]";
+                       isoTimeText(rules, event.julianDate) + "\",\"bodies\":[" + bodiesText(event, ",", true) + "]";
     for (const auto& [name, value] : figures(event, rules, true)) line += ",\"" + name + "\":" + value;
     return line + "}\n";
 }
@@ -86,7 +66,7 @@ std::string jsonLine(const ComingEvent& event, const ClockRules& rules) {
 // Text and CSV: time, event, bodies, then name=value figures.
 std::string plainLine(const ComingEvent& event, const ClockRules& rules, bool csv) {
     const std::string separator = csv ? "," : "  ";
-    std::string line = isoTime(event.julianDate, rules) + separator + std::string(eventName(event.kind)) + separator +
+    std::string line = isoTimeText(rules, event.julianDate) + separator + std::string(eventName(event.kind)) + separator +
                        bodiesText(event, csv ? ";" : "+", false);
     std::string rest;
     for (const auto& [name, value] : figures(event, rules, false)) rest += (rest.empty() ? "" : " ") + name + "=" + value;
@@ -107,8 +87,8 @@ int runComingEvents(const Options& options, const RunSettings& settings, double 
         return exitFailed;
     };
     const auto rules = settings.makeClockRules();
-    const double from = options.nextFrom ? universalTimeOf(*options.nextFrom, *rules) : nowJulianDate;
-    const double to = options.nextTo ? universalTimeOf(*options.nextTo, *rules) : from + daysPerYear;
+    const double from = options.nextFrom ? universalTimeOfReading(*rules, julianDateOf(*options.nextFrom)) : nowJulianDate;
+    const double to = options.nextTo ? universalTimeOfReading(*rules, julianDateOf(*options.nextTo)) : from + daysPerYear;
     if (!(to > from)) return fail("--next: --to must come after --from");
     if (!precise::covers(from) || !precise::covers(to)) return fail("--next: the precise model covers the years 1000 to 3000 only");
 

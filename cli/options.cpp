@@ -21,7 +21,8 @@ other scripts are read as the window reads them):
       --at INSTANT         one instant; may be given more than once
       --from INSTANT       first instant of a range
       --to INSTANT         last instant of the range (included when a step lands on it)
-      --step DURATION      10m, 1h, 1d, 1w ... (minutes, hours, days, weeks; default 1h)
+      --step DURATION      10m, 1h, 1d, 1w, 1mo, 1y (minutes, hours, days, weeks,
+                           months, years; default 1h)
   With none of these, the instants are read from standard input, one a line.
       --summer MODE        auto (Israel's rules, the default), on (UT+3) or off (UT+2)
 
@@ -62,7 +63,7 @@ struct Reader {
     bool formatGiven = false;
     std::optional<CivilDateTime> from;
     std::optional<CivilDateTime> to;
-    std::optional<long long> step;
+    std::optional<RangeStep> step;
     std::map<std::string_view, int> seen;
 };
 
@@ -139,7 +140,7 @@ const std::map<std::string_view, Handler>& valueOptions() {
         {"--to", [](Reader& r, std::string_view text) { return readInstant("--to", text, r.to.emplace()); }},
         {"--step", [](Reader& r, std::string_view text) -> std::optional<std::string> {
              r.step = parseStep(text);
-             if (!r.step) return "--step must be a positive duration such as 10m, 1h or 1d";
+             if (!r.step) return "--step must be a positive duration such as 10m, 1h, 1d, 1mo or 1y";
              return std::nullopt;
          }},
         {"--summer", [](Reader& r, std::string_view text) {
@@ -198,7 +199,7 @@ std::optional<std::string> finishRange(Reader& r) {
     if (!r.from) return "--to needs --from";
     if (!r.to) return "--from needs --to";
     if (!r.options.at.empty()) return "--at cannot be combined with --from and --to";
-    r.options.range = InstantRange{*r.from, *r.to, r.step.value_or(60)};
+    r.options.range = InstantRange{*r.from, *r.to, r.step.value_or(RangeStep{})};
     return std::nullopt;
 }
 
@@ -220,28 +221,35 @@ std::optional<std::string> checkEvents(const Reader& r) {
 
 std::string valueExample(std::string_view option) {
     if (option == "--at" || option == "--from" || option == "--to") return " such as \"2026-03-01 12:00\"";
-    if (option == "--step") return " such as 10m, 1h or 1d";
+    if (option == "--step") return " such as 10m, 1h, 1d, 1mo or 1y";
     return "";
 }
 
 }  // namespace
 
-std::optional<long long> parseStep(std::string_view typed) {
+std::optional<RangeStep> parseStep(std::string_view typed) {
     const std::string cleaned = cleanEnteredText(typed);
     const std::string_view text = cleaned;
     long long count = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
     if (error != std::errc() || end == text.data() || count <= 0) return std::nullopt;
     const std::string_view unit(end, static_cast<std::size_t>(text.data() + text.size() - end));
-    static constexpr std::pair<std::string_view, long long> units[] = {
-        {"m", 1}, {"min", 1}, {"h", 60}, {"d", 1440}, {"w", 10080},
+    struct Unit {
+        std::string_view name;
+        StepUnit unit;
+        long long times;
+        long long perYears;  // how many in 20000 years, longer than any span the window takes
     };
-    // Longer than any span of years the window takes: keeps the arithmetic exact.
-    constexpr long long longestStep = 20000LL * 366 * 1440;
-    for (const auto& [name, minutes] : units) {
-        if (unit == name) {
-            if (count > longestStep / minutes) return std::nullopt;
-            return count * minutes;
+    static constexpr Unit units[] = {
+        {"m", StepUnit::minute, 1, 20000LL * 366 * 1440}, {"min", StepUnit::minute, 1, 20000LL * 366 * 1440},
+        {"h", StepUnit::hour, 1, 20000LL * 366 * 24},     {"d", StepUnit::day, 1, 20000LL * 366},
+        {"w", StepUnit::day, 7, 20000LL * 366},           {"mo", StepUnit::month, 1, 20000LL * 12},
+        {"y", StepUnit::year, 1, 20000LL},
+    };
+    for (const Unit& u : units) {
+        if (unit == u.name) {
+            if (count > u.perYears / u.times) return std::nullopt;
+            return RangeStep{u.unit, count * u.times};
         }
     }
     return std::nullopt;

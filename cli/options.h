@@ -11,15 +11,24 @@
 #include "coming_event.h"
 #include "sky_model.h"
 #include "table_columns.h"
+#include "time_step.h"
 
 namespace zenlith::cli {
 
 enum class SummerMode { automatic, on, off };
 
+// Minutes and hours are elapsed time; days, weeks (seven days), months and
+// years keep the clock time of --from on the new date.
+struct RangeStep {
+    StepUnit unit = StepUnit::hour;
+    long long count = 1;
+    friend bool operator==(const RangeStep&, const RangeStep&) = default;
+};
+
 struct InstantRange {
     CivilDateTime from;
     CivilDateTime to;  // included when the steps land on it
-    long long stepMinutes = 60;
+    RangeStep step;
 };
 
 struct Options {
@@ -48,8 +57,8 @@ using ParsedCommandLine = std::variant<Options, ShowHelp, ShowVersion, UsageErro
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& arguments);
 
-// Parses a step such as 10m, 1h, 1d or 2w into minutes.
-std::optional<long long> parseStep(std::string_view text);
+// Parses a step such as 10m, 1h, 1d, 2w, 1mo or 1y.
+std::optional<RangeStep> parseStep(std::string_view text);
 
 std::string_view helpText();
 

@@ -70,9 +70,24 @@ std::string transitText(const std::optional<HorizonEvent>& event, const TimeWrit
     return "שיא " + times.clock(event->julianDate) + " (גובה " + degreesText(event->altitude) + ")";
 }
 
+std::string laterText(const LaterEvent& later, const TimeWriter& times) {
+    switch (later.kind) {
+        case HorizonKind::rise: return riseText(later.event, times, "זריחה", "");
+        case HorizonKind::transit: return transitText(later.event, times);
+        case HorizonKind::set: break;
+    }
+    return riseText(later.event, times, "שקיעה", "");
+}
+
 std::string bodyLine(int body, const BodyEvents& events, const TimeWriter& times) {
-    return std::string(hebrewBodyName(body)) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
-           transitText(events.transit, times) + ", " + riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
+    std::string line = std::string(hebrewBodyName(body)) + ": " +
+                       riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
+                       transitText(events.transit, times) + ", " +
+                       riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
+    for (std::size_t k = 0; k < events.also.size(); ++k) {
+        line += (k == 0 ? "; ושוב: " : ", ") + laterText(events.also[k], times);
+    }
+    return line;
 }
 
 std::string dayLengthText(const BodyEvents& sun) {

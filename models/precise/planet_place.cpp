@@ -51,13 +51,27 @@ double tiltFor(BodyIndex planet, const Emission& at, double centuries) {
     return 0;
 }
 
+Vector unknownVector() {
+    const double unknown = std::nan("");
+    return {unknown, unknown, unknown};
+}
+
+BodyPlace unknownPlace() {
+    const double unknown = std::nan("");
+    return {unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown};
+}
+
 }  // namespace
 
 Motion heliocentricPlanet(double terrestrialTime, BodyIndex planet) {
     double pv[2][3];
     // eraPlan94 counts the Earth–Moon barycentre third, between Venus and Mars.
     const int plan94Number = planet < marsIndex ? planet : planet + 1;
-    eraPlan94(ERFA_DJ00, terrestrialTime - ERFA_DJ00, plan94Number, pv);
+    // Its only status for a valid planet is the one the frame already
+    // carries: outside its years the motion is unknown.
+    if (eraPlan94(ERFA_DJ00, terrestrialTime - ERFA_DJ00, plan94Number, pv) != 0) {
+        return {unknownVector(), unknownVector()};
+    }
     return motionOf(pv);
 }
 
@@ -75,6 +89,9 @@ Emission emissionOf(const Motion& planet, const Vector& earth) {
 
 BodyPlace planetPlace(const InstantFrame& frame, BodyIndex planet) {
     const Motion now = heliocentricPlanet(frame.terrestrialTime, planet);
+    if (std::isnan(now.position[0])) {
+        return unknownPlace();
+    }
     const Emission at = emissionOf(now, frame.earthAndMoon.earth.position);
 
     BodyPlace place;

@@ -38,7 +38,7 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
         {{"--step", "0m", "--from", "2020-01-01", "--to", "2020-01-02"}, 2, "--step must be a positive duration"},
         {{"--from", "2020-01-01", "--to", "2020-01-02", "--step", "-1h"}, 2, "--step"},
         {{"--from", "2020-01-01", "--to", "2020-01-02", "--step", "99999999999999999999d"}, 2, "--step"},
-        {{"--from", "2020-01-01", "--to", "2020-01-02", "--step", "1y"}, 2, "--step"},
+        {{"--from", "2020-01-01", "--to", "2020-01-02", "--step", "1yr"}, 2, "--step"},
         {{"--from", "2020-01-01"}, 2, "--from needs --to"},
         {{"--to", "2020-01-01"}, 2, "--to needs --from"},
         {{"--step", "1h"}, 2, "--step needs --from and --to"},
@@ -79,6 +79,10 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
         {{"--events", "--full", "--at", "2020-01-01"}, 2, "leave out --full"},
         {{"--events", "--at", "2023-02-30"}, 1, "2023-02-30 is not a day of the calendar"},
         {{"--events", "--model", "precise", "--at", "0999-06-01"}, 1, "1000"},
+        {{"--events", "--model", "precise", "--at", "3000-01-02"}, 1, "2999"},
+        {{"--events", "--at", "2024-01-01 25:99"}, 1, "2024-01-01 25:99 is not a time of the day"},
+        {{"--events", "--at", "2024-01-01 10:60"}, 1, "2024-01-01 10:60 is not a time of the day"},
+        {{"--events", "--at", "1500-02-29"}, 1, "1500-02-29 is not a day of the calendar"},
     };
     for (const Case& c : cases) {
         expectOneLineError(runProgram(c.arguments), c.status, c.fragment);
