@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "body_names.h"
 #include "hebrew_date_text.h"
 #include "local_time.h"
 
@@ -11,9 +12,7 @@ namespace zenlith {
 
 namespace {
 
-constexpr std::array<std::string_view, bodyCount> bodyNames = {
-    "השמש", "כוכב חמה", "נוגה", "מאדים", "צדק", "שבתאי", "אורנוס", "נפטון", "הירח",
-};
+constexpr const auto& bodyNames = bodyHebrewNames;
 constexpr std::array<std::string_view, twilightCount> twilightNames = {
     "דמדומים אזרחיים (6°)", "דמדומים ימיים (12°)", "דמדומים אסטרונומיים (18°)",
 };
@@ -70,8 +69,8 @@ std::string transitText(const std::optional<HorizonEvent>& event, const TimeWrit
     return "שיא " + times.clock(event->julianDate) + " (גובה " + degreesText(event->altitude) + ")";
 }
 
-std::string bodyLine(int body, const BodyEvents& events, const TimeWriter& times) {
-    return std::string(bodyNames[body]) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
+std::string eventsLine(std::string_view name, const BodyEvents& events, const TimeWriter& times) {
+    return std::string(name) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
            transitText(events.transit, times) + ", " + riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
 }
 
@@ -123,11 +122,16 @@ std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
 
 }  // namespace
 
+std::string horizonEventsLine(std::string_view name, const BodyEvents& events, const ClockRules& rules,
+                              const DaySpan& span) {
+    return eventsLine(name, events, TimeWriter(rules, span));
+}
+
 std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
                                        std::optional<double> illumination) {
     const TimeWriter times(rules, sheet.span);
     std::vector<std::string> lines = {headerLine(sheet, times), hebrewLine(sheet, times), ""};
-    lines.push_back(bodyLine(sunIndex, sheet.events.bodies[sunIndex], times));
+    lines.push_back(eventsLine(bodyNames[sunIndex], sheet.events.bodies[sunIndex], times));
     if (std::string length = dayLengthText(sheet.events.bodies[sunIndex]); !length.empty()) {
         lines.push_back(length);
     }
@@ -136,10 +140,10 @@ std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& 
     }
     lines.push_back("");
     for (int body = firstPlanet; body <= lastPlanet; ++body) {
-        lines.push_back(bodyLine(body, sheet.events.bodies[body], times));
+        lines.push_back(eventsLine(bodyNames[body], sheet.events.bodies[body], times));
     }
     lines.push_back("");
-    lines.push_back(bodyLine(moonIndex, sheet.events.bodies[moonIndex], times));
+    lines.push_back(eventsLine(bodyNames[moonIndex], sheet.events.bodies[moonIndex], times));
     if (illumination) {
         char percent[32];
         std::snprintf(percent, sizeof percent, "%.0f%%", *illumination);
