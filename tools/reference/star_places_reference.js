@@ -2,11 +2,14 @@
 // Astronomy Engine library (npm astronomy-engine 2.1.19), not part of the build:
 //   npm install --prefix /work/scratch/skymap astronomy-engine@2.1.19
 //   NODE_PATH=/work/scratch/skymap/node_modules node tools/reference/star_places_reference.js \
-//     /usr/share/xplanet/stars/BSC > tests/stars/data/star_places.tsv
-// One line per star, instant and place: HR, the Julian date (UT), latitude,
-// longitude and height of the place, the apparent right ascension and
-// declination of date (degrees; aberration on), the azimuth, the airless
-// altitude and the altitude refracted as astronomy-engine's 'normal'.
+//     /usr/share/xplanet/stars/BSC tests/stars/data
+// star_places.tsv: one line per star, instant and place: HR, the Julian date
+// (UT), latitude, longitude and height of the place, the apparent right
+// ascension and declination of date (degrees; aberration on), the azimuth,
+// the airless altitude and the altitude refracted as astronomy-engine's 'normal'.
+// star_events.tsv: one line per star and place: HR, latitude, longitude, the
+// day's start (a Julian date, UT), then the first rise, upper culmination and
+// set after it (Julian dates, "-" where there is none within a day).
 'use strict';
 const fs = require('fs');
 const A = require('astronomy-engine');
@@ -36,4 +39,21 @@ for (const iso of instants) {
     }
   }
 }
-process.stdout.write(rows.join('\n') + '\n');
+fs.writeFileSync(`${process.argv[3]}/star_places.tsv`, rows.join('\n') + '\n');
+
+const dayStart = A.MakeTime(new Date('2026-12-07T00:00:00Z'));
+const events = ['# hr\tlat\tlon\tday_start\trise\tculmination\tset'];
+const within = (t) => (t && t.ut < dayStart.ut + 1 ? (t.ut + 2451545).toFixed(6) : '-');
+for (const [lat, lon, height] of places) {
+  const observer = new A.Observer(lat, lon, height);
+  for (const hr of chosen) {
+    const star = catalogue.get(hr);
+    A.DefineStar(A.Body.Star1, star.raHours, star.dec, 1000);
+    const rise = A.SearchRiseSet(A.Body.Star1, observer, +1, dayStart, 1);
+    const culmination = A.SearchHourAngle(A.Body.Star1, observer, 0, dayStart);
+    const set = A.SearchRiseSet(A.Body.Star1, observer, -1, dayStart, 1);
+    events.push([hr, lat, lon, (dayStart.ut + 2451545).toFixed(6), within(rise), within(culmination.time),
+      within(set)].join('\t'));
+  }
+}
+fs.writeFileSync(`${process.argv[3]}/star_events.tsv`, events.join('\n') + '\n');
