@@ -10,6 +10,7 @@
 #include "interruption.h"
 #include "israel_clock_rules.h"
 #include "options.h"
+#include "stars_run.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
                 settings.makeClockRules = [] { return std::make_unique<zenlith::IsraelClockRules>(); };
                 settings.inputFd = STDIN_FILENO;
                 settings.showProgress = ::isatty(STDERR_FILENO) != 0;
+                if (options.stars) return runStars(options, settings, std::cerr);
                 return options.events ? runDayEvents(options, settings, std::cerr)
                                       : runEphemeris(options, settings, std::cerr);
             },

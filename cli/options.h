@@ -30,6 +30,8 @@ struct Options {
     TableColumns columns;
     std::optional<std::string> outputPath;
     bool events = false;  // the day's events of each date instead of figures
+    bool stars = false;   // the catalogue's stars at each instant instead of the bodies
+    std::optional<double> magnitudeLimit;  // with stars: only those at most this faint
 };
 
 struct ShowHelp {};
