@@ -40,6 +40,9 @@ inline constexpr std::string_view about = "אודות Zenlith";
 inline constexpr std::string_view qtLine = "ספריית Qt";
 inline constexpr std::string_view erfaLine = "ספריית ERFA (לחישוב המדויק)";
 inline constexpr std::string_view tzLine = "מסד אזורי הזמן";
+inline constexpr std::string_view starsLine =
+    "הכוכבים: Yale Bright Star Catalogue, מהדורה 5 (נחלת הכלל), מחבילת xplanet של Debian";
+inline constexpr std::string_view figuresLine = "קווי הקבוצות: d3-celestial (BSD-3-Clause, © 2015 Olaf Frohn)";
 inline constexpr std::string_view versionWord = "גרסה";
 
 }  // namespace zenlith::menu_texts
