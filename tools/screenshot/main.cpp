@@ -1,7 +1,8 @@
 // zenlith-screenshot OUTDIR: pictures for review and for the README: the
 // window after two fixed computations (a day with the Sun up, a night with
 // the Moon up), the same night in the night view, the time menu open, the
-// About box, and the splash. Run it on the offscreen platform; settings go
+// About box, the splash, and the sky map by day, in twilight, at night, in
+// the night view and zoomed. Run it on the offscreen platform; settings go
 // to a temporary file, never the user's.
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,10 @@
 #include "application_setup.h"
 #include "application_window.h"
 #include "events_window.h"
+#include "israel_clock_rules.h"
+#include "night_view.h"
+#include "sky_map_window.h"
+#include "summer_time.h"
 #include "clock.h"
 #include "menu_texts.h"
 #include "message_box.h"
@@ -33,6 +38,16 @@ public:
     void show(std::string_view prompt, std::string_view title) override {
         std::cerr << title << ": " << prompt << '\n';
     }
+};
+
+// The sky map's pictures print nothing.
+class NoPrinter : public zenlith::Printer {
+public:
+    void setFontSize(int) override {}
+    void setRightToLeft(bool) override {}
+    void printLine(const QString&) override {}
+    void printImage(const QImage&) override {}
+    zenlith::PrintStatus endDocument() override { return zenlith::PrintStatus::printed; }
 };
 
 struct Instant {
@@ -74,6 +89,27 @@ public:
         QWidget* events = app->window().eventsWindow();
         QApplication::processEvents();
         return save(events->grab(), file);
+    }
+
+    // The sky map on a document of its own, at a civil time of the site.
+    bool skyMap(const char* file, const zenlith::CivilDateTime& local, bool disc, bool night, double zoom) {
+        zenlith::IsraelClockRules rules;
+        zenlith::SkyDocument document(rules);
+        zenlith::SkyState state;
+        state.entered = local;
+        state.instant = zenlith::universalTimeOf(rules, local);
+        document.setComputed(state);
+        NoPrinter printer;
+        settings_.setValue(QStringLiteral("skyMap/disc"), disc);
+        zenlith::SkyMapWindow window(document, settings_, printer, messages_);
+        window.resize(1100, 760);
+        window.show();
+        if (zoom > 1) window.view().zoomBy(zoom, QPointF(window.view().width() * 0.62, window.view().height() * 0.62));
+        zenlith::applyNightView(window, night);
+        QApplication::processEvents();
+        const bool saved = save(window.grab(), file);
+        zenlith::applyNightView(window, false);
+        return saved;
     }
 
     bool about(const char* file) {
@@ -127,6 +163,11 @@ int main(int argc, char* argv[]) {
                        pictures.computedWindow("main-night.png", night, false) &&
                        pictures.computedWindow("night-view.png", night, true) && pictures.menuOpen("menu.png", night) &&
                        pictures.dayEvents("day-events.png", day) &&
-                       pictures.about("about.png") && pictures.splash("splash.png");
+                       pictures.about("about.png") && pictures.splash("splash.png") &&
+                       pictures.skyMap("sky-map-day.png", {2024, 6, 21, 12, 0}, true, false, 1) &&
+                       pictures.skyMap("sky-map-twilight.png", {2026, 12, 7, 17, 15}, false, false, 1) &&
+                       pictures.skyMap("sky-map-night.png", {2026, 12, 7, 22, 0}, true, false, 1) &&
+                       pictures.skyMap("sky-map-night-view.png", {2026, 12, 7, 22, 0}, true, true, 1) &&
+                       pictures.skyMap("sky-map-zoomed.png", {2026, 12, 7, 22, 0}, true, false, 3);
     return saved ? 0 : 1;
 }
