@@ -12,10 +12,13 @@
 
 #include "about_text.h"
 #include "events_window.h"
+#include "menu_entry.h"
+#include "menu_keys_first.h"
 #include "menu_texts.h"
 #include "message_box.h"
 #include "night_view.h"
 #include "qt_text.h"
+#include "window_geometry.h"
 
 namespace zenlith {
 
@@ -42,17 +45,11 @@ const std::array<StepEntry, 5> stepEntries{{
 
 constexpr auto playInterval = std::chrono::milliseconds(100);  // ten steps a second
 
-const QString positionKey = QStringLiteral("window/position");
+const QString windowName = QStringLiteral("window");
 const QString stepKey = QStringLiteral("time/playStep");
 const QString modelKey = QStringLiteral("sky/preciseModel");
 const QString nightKey = QStringLiteral("view/night");
-const QString eventsPositionKey = QStringLiteral("events/position");
 
-QAction* menuEntry(QMenu* menu, std::string_view text, const QKeySequence& keys = {}) {
-    QAction* action = menu->addAction(qtText(text));
-    action->setShortcut(keys);
-    return action;
-}
 
 }  // namespace
 
@@ -61,6 +58,7 @@ ApplicationWindow::ApplicationWindow(MessageBox& messages, QSettings& settings, 
     : messages_(messages), settings_(settings) {
     window_ = new MainWindow(messages, std::move(printer), clockRules, std::move(pdfSaver));
     setCentralWidget(window_);
+    views_ = new ViewWindows({window_->document(), window_->printer(), window_->pdfSaver(), messages_}, settings_, this);
     setWindowTitle(window_->windowTitle());
     setWindowIcon(window_->windowIcon());
     menuBar()->setLayoutDirection(Qt::RightToLeft);  // Hebrew menus open from the right
@@ -70,6 +68,8 @@ ApplicationWindow::ApplicationWindow(MessageBox& messages, QSettings& settings, 
     buildHelpMenu();
     player_.setInterval(playInterval);
     connect(&player_, &QTimer::timeout, this, &ApplicationWindow::playOneStep);
+    connect(&document(), &SkyDocument::modelRequested, this, &ApplicationWindow::showChosenModel);
+    new MenuKeysFirst(*menuBar(), this);
     restoreSettings();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -137,11 +137,13 @@ void ApplicationWindow::buildViewMenu() {
         choice->setCheckable(true);
         models->addAction(choice);
     }
-    connect(classicModel_, &QAction::triggered, this, [this] { chooseModel(ModelKind::classic); });
-    connect(preciseModel_, &QAction::triggered, this, [this] { chooseModel(ModelKind::precise); });
+    connect(classicModel_, &QAction::triggered, this, [this] { emit document().modelRequested(ModelKind::classic); });
+    connect(preciseModel_, &QAction::triggered, this, [this] { emit document().modelRequested(ModelKind::precise); });
     viewMenu_->addSeparator();
-    connect(menuEntry(viewMenu_, texts::dayEvents, QKeySequence(eventsWindowKeys)), &QAction::triggered, window_,
-            [this] { openEventsWindow(); });
+    views_->add(viewMenu_, texts::dayEvents, QKeySequence(Qt::CTRL | Qt::Key_E), eventsWindowName,
+                [](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    return new EventsWindow(context.document, context.printer, owner);
+                });
 }
 
 void ApplicationWindow::buildHelpMenu() {
@@ -195,8 +197,9 @@ void ApplicationWindow::playOneStep() {
     if (!window_->step(playStep_, 1)) setPlaying(false);
 }
 
-void ApplicationWindow::chooseModel(ModelKind kind) {
-    window_->chooseModel(kind);
+// The form has chosen (and computed) already; the menu's tick and the
+// settings follow whoever asked for the model.
+void ApplicationWindow::showChosenModel(ModelKind kind) {
     (kind == ModelKind::precise ? preciseModel_ : classicModel_)->setChecked(true);
     settings_.setValue(modelKey, kind == ModelKind::precise);
 }
@@ -212,25 +215,16 @@ bool ApplicationWindow::isNightView() const {
 }
 
 void ApplicationWindow::restoreSettings() {
-    if (settings_.contains(positionKey)) move(settings_.value(positionKey).toPoint());
+    restoreWindowGeometry(*this, settings_, windowName);
     setPlayStep(static_cast<StepUnit>(std::clamp(settings_.value(stepKey, 0).toInt(), 0, 4)));
-    chooseModel(settings_.value(modelKey, false).toBool() ? ModelKind::precise : ModelKind::classic);
+    emit document().modelRequested(settings_.value(modelKey, false).toBool() ? ModelKind::precise : ModelKind::classic);
     if (settings_.value(nightKey, false).toBool()) setNightView(true);
-}
-
-// The events window opens where it was last left, in this run or an earlier one.
-void ApplicationWindow::openEventsWindow() {
-    const bool first = window_->eventsWindow() == nullptr;
-    window_->openEventsWindow();
-    if (first && settings_.contains(eventsPositionKey)) {
-        window_->eventsWindow()->move(settings_.value(eventsPositionKey).toPoint());
-    }
 }
 
 void ApplicationWindow::closeEvent(QCloseEvent* event) {
     setPlaying(false);
-    settings_.setValue(positionKey, pos());
-    if (const QWidget* events = window_->eventsWindow()) settings_.setValue(eventsPositionKey, events->pos());
+    saveWindowGeometry(*this, settings_, windowName);
+    views_->saveGeometries();
     settings_.sync();
     QMainWindow::closeEvent(event);
 }

@@ -10,12 +10,16 @@
 
 #include "main_window.h"
 #include "time_step.h"
+#include "view_windows.h"
 
 class QActionGroup;
 class QMenu;
 class QSettings;
 
 namespace zenlith {
+
+// The day's events among the windows of the View menu.
+inline const QString eventsWindowName = QStringLiteral("events");
 
 class ApplicationWindow : public QMainWindow {
 public:
@@ -28,9 +32,13 @@ public:
     ~ApplicationWindow() override;
 
     MainWindow& window() { return *window_; }
+    SkyDocument& document() { return window_->document(); }
+    // The windows opened from the View menu; other windows join them there.
+    ViewWindows& views() { return *views_; }
     bool startUp(const Clock& clock, std::chrono::milliseconds splashPause);
 
-    // The menu where other windows of the program add the entry that opens them.
+    // The menu where other windows of the program add the entry that opens them
+    // (through views()).
     QMenu* viewMenu() const { return viewMenu_; }
 
     void setNightView(bool on);
@@ -51,14 +59,14 @@ private:
     void addStepActions(QMenu* menu);
     void setPlayStep(StepUnit unit);
     void playOneStep();
-    void chooseModel(ModelKind kind);
+    void showChosenModel(ModelKind kind);
     void showKeys();
     void restoreSettings();
-    void openEventsWindow();
 
     MessageBox& messages_;
     QSettings& settings_;
     MainWindow* window_ = nullptr;
+    ViewWindows* views_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QAction* nightView_ = nullptr;
     QAction* classicModel_ = nullptr;

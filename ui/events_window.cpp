@@ -30,8 +30,8 @@ QString joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-EventsWindow::EventsWindow(const ClockRules& clockRules, Printer& printer, QWidget* parent)
-    : QWidget(parent, Qt::Window), clockRules_(clockRules), printer_(printer) {
+EventsWindow::EventsWindow(const SkyDocument& document, Printer& printer, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document), printer_(printer) {
     setObjectName(QStringLiteral("EventsWindow"));
     setWindowTitle(qtText(daySheetTitle));
     setLayoutDirection(Qt::RightToLeft);
@@ -55,21 +55,34 @@ EventsWindow::EventsWindow(const ClockRules& clockRules, Printer& printer, QWidg
     connect(copy_, &QPushButton::clicked, this, &EventsWindow::copyText);
     connect(print_, &QPushButton::clicked, this, &EventsWindow::print);
     resize(760, 520);
+    connect(&document_, &SkyDocument::stateChanged, this, [this] {
+        if (isVisible()) showDay();
+    });
 }
 
-void EventsWindow::showDay(const std::optional<CivilDateTime>& entered, ModelKind model, double illumination) {
+void EventsWindow::showEvent(QShowEvent* event) {
+    showDay();
+    QWidget::showEvent(event);
+}
+
+void EventsWindow::showDay() {
+    const SkyState& state = document_.state();
+    if (!state.instant) return;  // nothing computed yet
+    const std::optional<CivilDateTime>& entered = state.entered;
+    const ModelKind model = state.model;
+    const ClockRules& clockRules = document_.clockRules();
     auto sameDay = [&](const ShownDay& day) {
-        return day.model == model && day.entered.has_value() == entered.has_value() &&
+        return day.model == model && day.place == state.place && day.entered.has_value() == entered.has_value() &&
                (!entered || (day.entered->year == entered->year && day.entered->month == entered->month &&
                              day.entered->day == entered->day));
     };
     if (!shown_ || !sameDay(*shown_)) {
-        shown_ = ShownDay{entered, model,
-                          entered ? calculator_.sheetFor(model, clockRules_, entered->year, entered->month, entered->day)
+        shown_ = ShownDay{entered, model, state.place,
+                          entered ? calculator_.sheetFor(model, clockRules, entered->year, entered->month, entered->day)
                                   : std::nullopt};
     }
     const std::optional<DaySheet>& sheet = shown_->sheet;
-    sheet_->setPlainText(sheet ? joined(daySheetLines(*sheet, clockRules_, illumination)) : qtText(noDay));
+    sheet_->setPlainText(sheet ? joined(daySheetLines(*sheet, clockRules, state.moonIllumination)) : qtText(noDay));
 }
 
 QString EventsWindow::text() const { return sheet_->toPlainText(); }

@@ -1,14 +1,14 @@
 #pragma once
-// "אירועי היום": the day's events for the date the main window last computed.
-// A normal window beside the main one; closing it only hides it, so it comes
-// back where the user left it.
+// "אירועי היום": the day's events for the date the window's document last
+// computed. A normal window beside the main one; while hidden it does no
+// searches, and it is brought up to date when shown again.
 #include <QWidget>
 #include <optional>
 
 #include "civil_date.h"
-#include "clock_rules.h"
 #include "day_calculator.h"
 #include "printer.h"
+#include "sky_document.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -19,17 +19,20 @@ class EventsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    EventsWindow(const ClockRules& clockRules, Printer& printer, QWidget* parent = nullptr);
+    EventsWindow(const SkyDocument& document, Printer& printer, QWidget* parent = nullptr);
 
-    // The local day of the entered instant; illumination is the Moon's at it.
-    void showDay(const std::optional<CivilDateTime>& entered, ModelKind model, double illumination);
     QString text() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // The local day of the document's instant.
+    void showDay();
     void copyText();
     void print();
 
-    const ClockRules& clockRules_;
+    const SkyDocument& document_;
     Printer& printer_;
     DayCalculator calculator_;
     // The searches of the day last shown: a step within the same day, or the
@@ -37,6 +40,7 @@ private:
     struct ShownDay {
         std::optional<CivilDateTime> entered;
         ModelKind model;
+        Place place;
         std::optional<DaySheet> sheet;
     };
     std::optional<ShownDay> shown_;

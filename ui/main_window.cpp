@@ -15,7 +15,6 @@
 #include "clock.h"
 #include "clock_positions.h"
 #include "entered_instant.h"
-#include "events_window.h"
 #include "summer_time.h"
 #include "field_combo.h"
 #include "legacy_fonts.h"
@@ -100,7 +99,7 @@ void readRightToLeft(QPlainTextEdit* box) {
 
 MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, const ClockRules& clockRules,
                        std::unique_ptr<Printer> pdfSaver)
-    : messages_(messages), clockRules_(clockRules), printer_(std::move(printer)), pdfSaver_(std::move(pdfSaver)) {
+    : messages_(messages), document_(clockRules), printer_(std::move(printer)), pdfSaver_(std::move(pdfSaver)) {
     setObjectName(qtText(window_layout::window.name));
     setWindowTitle(qtText(window_texts::caption));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
@@ -117,6 +116,17 @@ MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, c
     connect(printWindow_, &QPushButton::clicked, this, [this] { printWholeWindow(); });
     setTabOrder();
     nameForScreenReaders();
+    answerRequests();
+}
+
+// What other windows ask of the document is done here, as the user would do it.
+void MainWindow::answerRequests() {
+    connect(&document_, &SkyDocument::modelRequested, this, &MainWindow::chooseModel);
+    connect(&document_, &SkyDocument::instantRequested, this, [this](const CivilDateTime& local, bool summer) {
+        goTo(local);
+        setSummerTime(summer);
+        computeSky();
+    });
 }
 
 void MainWindow::nameForScreenReaders() {
@@ -255,6 +265,7 @@ void MainWindow::setSummerTime(bool on) {
 
 void MainWindow::chooseModel(ModelKind kind) {
     calculator_.choose(kind);
+    if (document_.state().instant) computeSky();
 }
 
 // The clock is read anew for every field, as each assignment may run a while.
@@ -281,7 +292,7 @@ void MainWindow::followClockRules() {
     if (fillingFields_) return;
     const std::optional<CivilDateTime> entered = enteredCivilTime(fieldTexts());
     if (!entered) return;
-    if (const std::optional<bool> summer = summerTimeAt(clockRules_, *entered)) summerTime_->setChecked(*summer);
+    if (const std::optional<bool> summer = summerTimeAt(document_.clockRules(), *entered)) summerTime_->setChecked(*summer);
 }
 
 FieldTexts MainWindow::fieldTexts() const {
@@ -296,22 +307,16 @@ void MainWindow::computeSky() {
         messages_.show(refusal->prompt, refusal->title);
         return;
     }
-    showSky(std::get<ComputedSky>(outcome));
-    followInEventsWindow(std::get<ComputedSky>(outcome));
-}
-
-void MainWindow::followInEventsWindow(const ComputedSky& sky) {
-    lastDay_ = EnteredDay{enteredCivilTime(fieldTexts()), sky.model, sky.places.moon.illumination};
-    // A closed events window is brought up to date when it is opened again.
-    if (events_ && events_->isVisible()) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
-}
-
-void MainWindow::openEventsWindow() {
-    if (!events_) events_ = new EventsWindow(clockRules_, *printer_, this);
-    if (lastDay_) events_->showDay(lastDay_->entered, lastDay_->model, lastDay_->illumination);
-    events_->show();
-    events_->raise();
-    events_->activateWindow();
+    const auto& sky = std::get<ComputedSky>(outcome);
+    showSky(sky);
+    const FieldTexts texts = fieldTexts();
+    SkyState state = document_.state();
+    state.entered = enteredCivilTime(texts);
+    state.instant = sky.julianDate;
+    state.summerTime = texts.summerTime;
+    state.moonIllumination = sky.places.moon.illumination;
+    state.model = sky.model;
+    document_.setComputed(state);
 }
 
 // The Moon's picture is fresh for every computation; the phase, when there is

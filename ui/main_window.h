@@ -1,7 +1,8 @@
 #pragma once
 // zenlith, the main window: the input panel, the report and the sky chart.
 // It owns the calculator for its whole life, so the engine's cells live from
-// one computation to the next.
+// one computation to the next, and writes every computation into the window's
+// document, which the other windows follow.
 #include <QWidget>
 #include <chrono>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "israel_clock_rules.h"
 #include "printer.h"
 #include "product_printer.h"
+#include "sky_document.h"
 #include "time_step.h"
 
 class QCheckBox;
@@ -25,10 +27,6 @@ class QPushButton;
 namespace zenlith {
 
 class Clock;
-class EventsWindow;
-
-// The menu's keys for the day's events.
-inline constexpr auto eventsWindowKeys = Qt::CTRL | Qt::Key_E;
 class FieldCombo;
 class MessageBox;
 class SkyChart;
@@ -56,11 +54,12 @@ public:
     bool step(StepUnit unit, int count);
     void computeSky();
     void setSummerTime(bool on);
+    // Once something was computed, the sky is computed again on the new model.
     void chooseModel(ModelKind kind);
-    // The day's events, following the date last computed.
-    void openEventsWindow();
-    EventsWindow* eventsWindow() const { return events_; }  // null until first opened
     ModelKind chosenModel() const { return calculator_.chosen(); }
+    SkyDocument& document() { return document_; }
+    Printer& printer() { return *printer_; }
+    Printer& pdfSaver() { return *pdfSaver_; }
     void printParameterSheet();
     void printWholeWindow();
     void saveParameterSheetAsPdf();
@@ -77,7 +76,7 @@ private:
     void followClockRules();
     FieldTexts fieldTexts() const;
     void showSky(const ComputedSky& sky);
-    void followInEventsWindow(const ComputedSky& sky);
+    void answerRequests();
     void drawMoonPhase(const MoonPhaseDrawing& phase);
     void showReport(const std::string& report);
     void printParameterSheet(Printer& printer);
@@ -85,7 +84,7 @@ private:
     void nameForScreenReaders();
 
     MessageBox& messages_;
-    const ClockRules& clockRules_;
+    SkyDocument document_;
     std::unique_ptr<Printer> printer_;
     std::unique_ptr<Printer> pdfSaver_;
     std::unique_ptr<Clock> clock_;
@@ -102,13 +101,6 @@ private:
     SkyChart* chart_ = nullptr;
     FieldHandlers* handlers_ = nullptr;
     bool fillingFields_ = false;
-    struct EnteredDay {
-        std::optional<CivilDateTime> entered;  // nothing where the calendar has no such day
-        ModelKind model;
-        double illumination;
-    };
-    std::optional<EnteredDay> lastDay_;  // what the day's events follow
-    EventsWindow* events_ = nullptr;     // made when first opened
 };
 
 }  // namespace zenlith

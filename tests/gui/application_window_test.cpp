@@ -2,6 +2,7 @@
 // calendar, play, the settings kept in a temporary file, the About box.
 #include <QCheckBox>
 #include <QApplication>
+#include <array>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 
 #include "application_window.h"
 #include "clock.h"
+#include "events_window.h"
 #include "field_combo.h"
 #include "messages.h"
 #include "recording_message_box.h"
@@ -128,17 +130,17 @@ TEST_F(ApplicationWindowTest, SettingsAreKeptInTheGivenFileButNotTheDate) {
     app->findChild<QMenuBar*>()->actions()[1]->menu()->actions().last()->menu()->actions()[2]->trigger();  // play by days
     app->move(123, 45);
     keys(Qt::Key_E, Qt::ControlModifier);
-    QWidget* events = app->findChild<QWidget*>(QStringLiteral("EventsWindow"));
+    QWidget* events = app->views().window(zenlith::eventsWindowName);
     ASSERT_NE(events, nullptr);
     events->move(321, 54);
     app->close();
     open("06/07/2025", "8:00:00");
     keys(Qt::Key_E, Qt::ControlModifier);
-    EXPECT_EQ(app->findChild<QWidget*>(QStringLiteral("EventsWindow"))->pos(), QPoint(321, 54));
+    EXPECT_EQ(app->views().window(zenlith::eventsWindowName)->pos(), QPoint(321, 54));
     EXPECT_TRUE(app->isNightView());
     EXPECT_EQ(app->window().chosenModel(), zenlith::ModelKind::precise);
     EXPECT_EQ(app->playStep(), zenlith::StepUnit::day);
-    EXPECT_EQ(settings->value(QStringLiteral("window/position")).toPoint(), QPoint(123, 45));
+    EXPECT_EQ(app->pos(), QPoint(123, 45));
     EXPECT_EQ(instant(), "2025-07-06 8:00");
     keys(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(app->isNightView());
@@ -190,6 +192,52 @@ TEST_F(ApplicationWindowTest, MenusReadRightToLeftAndAboutNamesWhatTheProgramRun
     for (const std::string& part : {std::string(ZENLITH_VERSION), std::string(qVersion()), std::string("©")}) {
         EXPECT_NE(about.find(part), std::string::npos) << part;
     }
+}
+
+// Every menu key reaches its entry whichever widget holds the focus: a line
+// edit's own Ctrl+E ("end of line") or a text box's keys must not win, and the
+// keys work from the events window too.
+TEST_F(ApplicationWindowTest, MenuKeysWorkFromEveryKindOfWidget) {
+    open("05/03/2024", "7:04:09");
+    keys(Qt::Key_N, Qt::ControlModifier);
+    keys(Qt::Key_E, Qt::ControlModifier);
+    QWidget* events = app->views().window(zenlith::eventsWindowName);
+    ASSERT_NE(events, nullptr);
+    const std::array<QWidget*, 6> focused{
+        app->findChild<QWidget*>(QStringLiteral("Text1")),    // line edit
+        app->findChild<QWidget*>(QStringLiteral("Combo4")),   // editable combo box
+        app->findChild<QWidget*>(QStringLiteral("Check4")),   // check box
+        app->findChild<QWidget*>(QStringLiteral("Command1")), // button
+        app->findChild<QWidget*>(QStringLiteral("Text2")),    // read-only report
+        events->findChild<QPlainTextEdit*>(),                 // the events window's text
+    };
+    int minute = 4;
+    for (QWidget* widget : focused) {
+        ASSERT_NE(widget, nullptr);
+        events->hide();
+        widget->window()->show();
+        widget->window()->activateWindow();
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_E, Qt::ControlModifier);
+        EXPECT_TRUE(events->isVisible()) << widget->metaObject()->className();
+        QTest::keyClick(widget, Qt::Key_Right, Qt::AltModifier);
+        EXPECT_EQ(field("Combo4").toInt(), ++minute) << widget->metaObject()->className();
+    }
+}
+
+// The model's key changes the sky at once: report, chart and events.
+TEST_F(ApplicationWindowTest, TheModelKeyRecomputesAtOnce) {
+    open("21/06/2024", "12:00:00");
+    keys(Qt::Key_N, Qt::ControlModifier);
+    keys(Qt::Key_E, Qt::ControlModifier);
+    auto* events = qobject_cast<zenlith::EventsWindow*>(app->views().window(zenlith::eventsWindowName));
+    ASSERT_NE(events, nullptr);
+    const QString classicReport = report();
+    const QString classicEvents = events->text();
+    keys(Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(app->document().state().model, zenlith::ModelKind::precise);
+    EXPECT_NE(report(), classicReport);
+    EXPECT_NE(events->text(), classicEvents);
 }
 
 }  // namespace

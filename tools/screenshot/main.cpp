@@ -85,8 +85,7 @@ public:
 
     bool dayEvents(const char* file, const Instant& instant) {
         auto app = open(instant);
-        app->window().openEventsWindow();
-        QWidget* events = app->window().eventsWindow();
+        QWidget* events = app->views().open(zenlith::eventsWindowName);
         QApplication::processEvents();
         return save(events->grab(), file);
     }
