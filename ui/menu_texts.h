@@ -32,6 +32,7 @@ inline constexpr std::string_view nightView = "מצב לילה";
 inline constexpr std::string_view classicModel = "החישוב הרגיל";
 inline constexpr std::string_view preciseModel = "חישוב מדויק (ERFA)";
 inline constexpr std::string_view dayEvents = "אירועי היום";
+inline constexpr std::string_view skyMap = "מפת השמיים";
 
 inline constexpr std::string_view helpMenu = "&עזרה";
 inline constexpr std::string_view keys = "רשימת מקשים";

@@ -19,8 +19,10 @@
 #include "body_names.h"
 #include "body_pictures.h"
 #include "day_sheet_text.h"
+#include "menu_texts.h"
 #include "message_box.h"
 #include "moon_shading.h"
+#include "night_view.h"
 #include "object_text.h"
 #include "picture.h"
 #include "qt_text.h"
@@ -31,11 +33,10 @@ namespace zenlith {
 
 namespace {
 
-constexpr std::string_view title = "מפת השמיים";
+constexpr std::string_view title = menu_texts::skyMap;
 constexpr std::string_view saveProblem = "לא ניתן לשמור את התמונה בקובץ זה. בחרו קובץ אחר.";
 constexpr std::string_view noEvents = "אין אירועים ליום זה במודל שנבחר";
 
-const QString geometryKey = QStringLiteral("skyMap/geometry");
 const QString projectionKey = QStringLiteral("skyMap/disc");
 const QString gridKey = QStringLiteral("skyMap/grid");
 const QString figuresKey = QStringLiteral("skyMap/figures");
@@ -134,7 +135,6 @@ void SkyMapWindow::buildControls() {
 }
 
 void SkyMapWindow::restoreSettings() {
-    if (settings_.contains(geometryKey)) restoreGeometry(settings_.value(geometryKey).toByteArray());
     const QSignalBlocker blockers[] = {QSignalBlocker(projection_), QSignalBlocker(grid_), QSignalBlocker(figures_),
                                        QSignalBlocker(constellationNames_), QSignalBlocker(starNames_),
                                        QSignalBlocker(magnitudeLimit_)};
@@ -149,7 +149,6 @@ void SkyMapWindow::restoreSettings() {
 }
 
 void SkyMapWindow::saveSettings() {
-    settings_.setValue(geometryKey, saveGeometry());
     settings_.setValue(projectionKey, projection_->currentIndex() == 0);
     settings_.setValue(gridKey, grid_->isChecked());
     settings_.setValue(figuresKey, figures_->isChecked());
@@ -163,10 +162,7 @@ void SkyMapWindow::showEvent(QShowEvent* event) {
     follow();
 }
 
-void SkyMapWindow::hideEvent(QHideEvent* event) {
-    saveSettings();
-    QWidget::hideEvent(event);
-}
+void SkyMapWindow::setNightView(bool on) { applyNightView(*this, on); }
 
 // A hidden window does no work; it catches up when it is shown.
 void SkyMapWindow::follow() {

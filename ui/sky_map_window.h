@@ -1,7 +1,9 @@
 #pragma once
 // "מפת השמיים": the sky at the main window's instant, place and model, as a
 // horizon strip or a disc, with the stars, the constellations and the bodies
-// named. A normal window beside the main one; closing it only hides it.
+// named. A normal window beside the main one; closing it only hides it, and
+// its projection and switches are kept in the settings (its geometry by the
+// View menu's registry).
 #include <QWidget>
 #include <memory>
 
@@ -34,11 +36,12 @@ public:
     // By the file's suffix: .png, .svg or .pdf; false when it cannot be written.
     bool saveAs(const QString& path);
     void print();
+    // Dim red on black, as the night view makes every window.
+    void setNightView(bool on);
     // The text a click on the object shows: its name and the day's events.
     QString details(const sky_map::SceneObject& object);
 
 protected:
-    void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
