@@ -19,4 +19,15 @@ void DaySheet(benchmark::State& state, zenlith::ModelKind model) {
 BENCHMARK_CAPTURE(DaySheet, Classic, zenlith::ModelKind::classic)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DaySheet, Precise, zenlith::ModelKind::precise)->Unit(benchmark::kMillisecond);
 
+// The same searches with the day's halachic times on their positions.
+void DaySheetWithZmanim(benchmark::State& state, zenlith::ModelKind model) {
+    zenlith::DayCalculator calculator;
+    const zenlith::IsraelClockRules rules;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(calculator.sheetFor(model, rules, 2024, 10, 3, zenlith::ZmanimChoices{}));
+    }
+}
+BENCHMARK_CAPTURE(DaySheetWithZmanim, Classic, zenlith::ModelKind::classic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DaySheetWithZmanim, Precise, zenlith::ModelKind::precise)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -2,12 +2,21 @@
 
 namespace zenlith {
 
+SkyModel& DayCalculator::modelOf(ModelKind model) {
+    if (model == ModelKind::precise) {
+        return precise_;
+    }
+    return classic_;
+}
+
 std::optional<DaySheet> DayCalculator::sheetFor(ModelKind model, const ClockRules& rules, int year, int month,
                                                 int day) {
-    if (model == ModelKind::precise) {
-        return daySheetFor(precise_, rules, year, month, day);
-    }
-    return daySheetFor(classic_, rules, year, month, day);
+    return daySheetFor(modelOf(model), rules, year, month, day);
+}
+
+std::optional<DaySheet> DayCalculator::sheetFor(ModelKind model, const ClockRules& rules, int year, int month, int day,
+                                                const ZmanimChoices& zmanim) {
+    return daySheetFor(modelOf(model), rules, year, month, day, zmanim);
 }
 
 }  // namespace zenlith

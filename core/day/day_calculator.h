@@ -14,8 +14,13 @@ public:
     DayCalculator& operator=(const DayCalculator&) = delete;
 
     std::optional<DaySheet> sheetFor(ModelKind model, const ClockRules& rules, int year, int month, int day);
+    // With the day's halachic times.
+    std::optional<DaySheet> sheetFor(ModelKind model, const ClockRules& rules, int year, int month, int day,
+                                     const ZmanimChoices& zmanim);
 
 private:
+    SkyModel& modelOf(ModelKind model);
+
     Engine engine_;
     ClassicSkyModel classic_{engine_};
     PreciseSkyModel precise_;

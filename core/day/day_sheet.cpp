@@ -8,20 +8,36 @@ namespace {
 
 constexpr double phaseReach = 35;  // days either side of the day
 
-}  // namespace
-
-std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day) {
+std::optional<DaySheet> sheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
+                                 const std::optional<ZmanimChoices>& zmanim) {
     const CivilDateTime midnight{year, month, day, 0, 0};
     const std::optional<double> start = universalTimeOf(rules, midnight);
     const std::optional<double> end = universalTimeOf(rules, {year, month, day, 24, 0});
     if (!start || !end || !model.covers(*start - phaseReach) || !model.covers(*end + phaseReach)) {
         return std::nullopt;
     }
-    DaySheet sheet{year, month, day, model.kind(), {*start, *end}, findDayEvents(model, {*start, *end}), {}, {}};
+    PlacesMemo places(model);
+    const DaySpan span{*start, *end};
+    DaySheet sheet{year, month, day, model.kind(), span, findDayEvents(places, span), {}, {}, {}, {}};
     sheet.hebrewBeforeSunset = hebrewDateOf(year, month, day);
     const CivilDateTime tomorrow = civilDateTimeOf(julianDateOf(midnight) + 1);
     sheet.hebrewAfterSunset = hebrewDateOf(tomorrow.year, tomorrow.month, tomorrow.day);
+    sheet.hebrewDay = hebrewCalendarDayOfCivilDate(year, month, day);
+    if (zmanim && sheet.hebrewDay) {
+        sheet.zmanim = findDayZmanim(places, span, sheet.events.bodies[sunIndex], sheet.hebrewDay->evening, *zmanim);
+    }
     return sheet;
+}
+
+}  // namespace
+
+std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day) {
+    return sheetFor(model, rules, year, month, day, std::nullopt);
+}
+
+std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
+                                    const ZmanimChoices& zmanim) {
+    return sheetFor(model, rules, year, month, day, zmanim);
 }
 
 }  // namespace zenlith

@@ -1,13 +1,16 @@
 #pragma once
 // Everything the day's-events window shows for one civil day at the site:
 // the events found on the model, in the site's civil time, and the Hebrew
-// date on either side of sunset.
+// date on either side of sunset, the day's festivals and, when asked for, its
+// halachic times.
 #include <optional>
 
 #include "civil_date.h"
 #include "clock_rules.h"
 #include "day_events.h"
+#include "day_zmanim.h"
 #include "hebrew_calendar.h"
+#include "hebrew_holidays.h"
 
 namespace zenlith {
 
@@ -18,10 +21,15 @@ struct DaySheet {
     DayEvents events;
     std::optional<HebrewDate> hebrewBeforeSunset;  // the Hebrew day of the civil day's daylight
     std::optional<HebrewDate> hebrewAfterSunset;   // the one that begins at sunset
+    std::optional<HebrewCalendarDay> hebrewDay;    // festivals and fasts, and the evening's candles or havdalah
+    std::optional<DayZmanim> zmanim;               // only when asked for
 };
 
 // Nothing for a day that is not in the calendar, or that the model does not
 // cover with a month to spare either side (the phases reach that far).
 std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day);
+// The same with the day's halachic times, found on the same positions.
+std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
+                                    const ZmanimChoices& zmanim);
 
 }  // namespace zenlith

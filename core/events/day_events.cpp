@@ -54,10 +54,12 @@ BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span) {
     return events;
 }
 
-Twilight findTwilight(PlacesMemo& places, double depth, SearchSpan span) {
-    const TimeFunction aboveDepth = [&](double t) { return places.at(t).bodies[sunIndex].AltAirless + depth; };
+}  // namespace
+
+Twilight findSolarDepression(PlacesMemo& places, double depthDegrees, DaySpan day) {
+    const TimeFunction aboveDepth = [&](double t) { return places.at(t).bodies[sunIndex].AltAirless + depthDegrees; };
     Twilight twilight;
-    for (const Zero& zero : findZeros(aboveDepth, span)) {
+    for (const Zero& zero : findZeros(aboveDepth, {day.start, day.end, sampleStep, tolerance})) {
         std::optional<double>& slot = zero.crossing == Crossing::upward ? twilight.dawn : twilight.dusk;
         if (!slot) {
             slot = zero.julianDate;
@@ -66,17 +68,19 @@ Twilight findTwilight(PlacesMemo& places, double depth, SearchSpan span) {
     return twilight;
 }
 
-}  // namespace
-
 DayEvents findDayEvents(SkyModel& model, DaySpan day) {
     PlacesMemo places(model);
+    return findDayEvents(places, day);
+}
+
+DayEvents findDayEvents(PlacesMemo& places, DaySpan day) {
     const SearchSpan span{day.start, day.end, sampleStep, tolerance};
     DayEvents events;
     for (int body = 0; body < bodyCount; ++body) {
         events.bodies[body] = findBodyEvents(places, body, span);
     }
     for (int k = 0; k < twilightCount; ++k) {
-        events.twilights[k] = findTwilight(places, twilightDepths[k], span);
+        events.twilights[k] = findSolarDepression(places, twilightDepths[k], day);
     }
     events.phases = findPhasesAround(places, day.start);
     return events;

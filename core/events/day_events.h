@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "moon_phases.h"
+#include "places_memo.h"
 #include "sky_model.h"
 
 namespace zenlith {
@@ -47,5 +48,11 @@ struct DayEvents {
 };
 
 DayEvents findDayEvents(SkyModel& model, DaySpan day);
+// The same, on places that later searches of the day can share.
+DayEvents findDayEvents(PlacesMemo& places, DaySpan day);
+
+// The first morning and evening crossings of the Sun's centre the given depth
+// below the horizon, without refraction, within the day.
+Twilight findSolarDepression(PlacesMemo& places, double depthDegrees, DaySpan day);
 
 }  // namespace zenlith

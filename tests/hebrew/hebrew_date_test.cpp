@@ -34,6 +34,7 @@ TEST(HebrewDate, PublishedDatesInOrdinaryAndLeapYears) {
     EXPECT_FALSE(hebrewDateOf(2025, 3, 14)->leapYear);
     EXPECT_EQ(hebrewDateOf(2023, 2, 29), std::nullopt);
     EXPECT_EQ(hebrewDateOf(-5000, 1, 1), std::nullopt);  // before the Hebrew era
+    EXPECT_EQ(hebrewDateOf(2000000000, 1, 1), std::nullopt);
     EXPECT_TRUE(hebrewDateOf(9998, 12, 31));
 }
 

@@ -1,0 +1,146 @@
+// The day's halachic times at 32° N 35° E on Israel's clock against hebcal
+// (npm @hebcal/core 6.9.3, sea level, fixture made by
+// tools/reference/zmanim_reference.mjs), every day of 2026, on both models:
+// within a minute, and present or absent on the same days.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "candle_custom.h"
+#include "classic_sky_model.h"
+#include "day_sheet.h"
+#include "israel_clock_rules.h"
+#include "precise_sky_model.h"
+
+namespace zenlith {
+namespace {
+
+struct ReferenceDay {
+    int year = 0, month = 0, day = 0;
+    std::array<std::optional<double>, zmanCount> minutesAfterMidnightUt;
+};
+
+std::vector<ReferenceDay> referenceDays() {
+    std::ifstream in(ZENLITH_ZMANIM_2026);
+    std::vector<ReferenceDay> days;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with('#')) {
+            continue;
+        }
+        std::istringstream fields(line);
+        ReferenceDay day;
+        fields >> day.year >> day.month >> day.day;
+        for (std::optional<double>& minutes : day.minutesAfterMidnightUt) {
+            std::string field;
+            fields >> field;
+            if (field != "-") {
+                minutes = std::stod(field);
+            }
+        }
+        days.push_back(day);
+    }
+    return days;
+}
+
+// Inclusive: candle lighting is a whole minute on both sides, and a sunset a
+// few seconds apart across a minute's edge puts them a minute apart.
+constexpr double oneMinute = 1 + 1e-5;
+
+void expectAgreement(SkyModel& model, const std::vector<ReferenceDay>& days) {
+    const IsraelClockRules rules;
+    const ZmanimChoices choices{20, HavdalahRule::atTzeit};
+    for (const ReferenceDay& day : days) {
+        const std::optional<DaySheet> sheet = daySheetFor(model, rules, day.year, day.month, day.day, choices);
+        ASSERT_TRUE(sheet && sheet->zmanim);
+        const double midnightUt = julianDateOf({day.year, day.month, day.day, 0, 0});
+        for (int k = 0; k < zmanCount; ++k) {
+            const Zman& zman = (*sheet->zmanim)[k];
+            const std::optional<double>& expected = day.minutesAfterMidnightUt[k];
+            const std::string where = std::to_string(day.month) + "/" + std::to_string(day.day) + " " +
+                                      std::string(zmanKey(static_cast<ZmanIndex>(k)));
+            ASSERT_EQ(zman.julianDate.has_value(), expected.has_value()) << where;
+            if (expected) {
+                EXPECT_NEAR((*zman.julianDate - midnightUt) * 1440, *expected, oneMinute) << where;
+            }
+        }
+    }
+}
+
+TEST(DayZmanim, EveryDayOf2026AgreesWithHebcalOnBothModels) {
+    const std::vector<ReferenceDay> days = referenceDays();
+    ASSERT_EQ(days.size(), 365u);
+    Engine engine;
+    ClassicSkyModel classic(engine);
+    expectAgreement(classic, days);
+    PreciseSkyModel precise;
+    expectAgreement(precise, days);
+}
+
+// A summer day far north, as a sky whose Sun's altitude swings between
+// -10° at midnight and +50° at noon: it never sinks 11.5° or 16.1°, so dawn
+// and misheyakir are missing for that reason; a Sun that never sets leaves
+// everything counted from sunset missing for its own.
+class SwingingSun final : public SkyModel {
+public:
+    explicit SwingingSun(double lowestDegrees) : lowest_(lowestDegrees) {}
+    ModelKind kind() const override { return ModelKind::precise; }
+    bool covers(double) const override { return true; }
+    SkyPlaces placesAt(double julianDate) override {
+        SkyPlaces places;
+        const double fromNoon = (julianDate - std::round(julianDate)) * 2 * std::numbers::pi;
+        places.bodies[sunIndex].AltAirless = lowest_ + (50 - lowest_) * (1 + std::cos(fromNoon)) / 2;
+        return places;
+    }
+
+private:
+    double lowest_;
+};
+
+TEST(DayZmanim, TimesThatDoNotOccurAreMissingWithTheirReason) {
+    struct Case {
+        double lowestDegrees;
+        bool sets;
+        ZmanAbsence tzeit, sofZmanShma;
+    };
+    const Case cases[] = {{-10, true, ZmanAbsence::none, ZmanAbsence::none},
+                          {5, false, ZmanAbsence::depthNotReached, ZmanAbsence::noSunrise}};
+    for (const Case& c : cases) {
+        SwingingSun sky(c.lowestDegrees);
+        PlacesMemo places(sky);
+        const DaySpan day{2461000.5, 2461001.5};
+        BodyEvents sun;  // the searches' rise and set, where there are any
+        if (c.sets) {
+            sun.rise = HorizonEvent{day.start + 0.3, 90, -0.8};
+            sun.set = HorizonEvent{day.start + 0.7, 270, -0.8};
+        }
+        const DayZmanim zmanim = findDayZmanim(places, day, sun, EveningRite::havdalah, {});
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::alotHaShachar).absence, ZmanAbsence::depthNotReached);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::misheyakir).absence, ZmanAbsence::depthNotReached);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::tzeit).absence, c.tzeit);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::havdalah).absence, c.tzeit);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::sofZmanShma).absence, c.sofZmanShma);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::candleLighting).absence, ZmanAbsence::notThisDay);
+        EXPECT_EQ(zmanOf(zmanim, ZmanIndex::chatzot).julianDate.has_value(), c.sets);
+    }
+}
+
+// City centres from GeoNames.
+TEST(CandleCustom, FollowsTheCityThenTheCountry) {
+    const std::pair<Place, int> cases[] = {
+        {Place{"ירושלים", 31.769, 35.216, 754, "Asia/Jerusalem"}, 40},
+        {Place{"חיפה", 32.816, 34.989, 0, "Asia/Jerusalem"}, 30},
+        {originalSite(), 20},
+        {Place{"אילת", 29.558, 34.952, 0, "Asia/Jerusalem"}, 20},
+        {Place{"New York", 40.714, -74.006, 10, "America/New_York"}, 18},
+    };
+    for (const auto& [place, minutes] : cases) {
+        EXPECT_EQ(candleLightingMinutes(suggestedCandleCustom(place)), minutes) << place.name;
+    }
+}
+
+}  // namespace
+}  // namespace zenlith
