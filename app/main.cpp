@@ -8,6 +8,7 @@
 #include "application_setup.h"
 #include "application_window.h"
 #include "clock.h"
+#include "kept_settings.h"
 #include "message_box.h"
 #include "start_options.h"
 
@@ -37,8 +38,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     zenlith::prepareApplication(application);
     zenlith::ModalMessageBox messages;
-    QSettings settings(QStringLiteral("zenlith"), QStringLiteral("zenlith"));
-    zenlith::ApplicationWindow window(messages, settings);
+    const std::unique_ptr<QSettings> settings = zenlith::openKeptSettings(zenlith::keptSettingsPath());
+    zenlith::ApplicationWindow window(messages, *settings);
     if (!window.startUp(zenlith::SystemClock(), std::chrono::milliseconds(2000))) return 0;
     if (options.at) {
         window.window().goTo(*options.at);

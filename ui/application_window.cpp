@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <array>
 
@@ -17,6 +18,7 @@
 #include "menu_keys_first.h"
 #include "menu_texts.h"
 #include "message_box.h"
+#include "kept_settings.h"
 #include "night_view.h"
 #include "qt_text.h"
 #include "window_geometry.h"
@@ -80,7 +82,7 @@ ApplicationWindow::~ApplicationWindow() {
 }
 
 bool ApplicationWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPause) {
-    return window_->startUp(clock, splashPause);
+    return window_->startUp(clock, splashPause, isNightView());
 }
 
 void ApplicationWindow::buildFileMenu() {
@@ -176,7 +178,7 @@ void ApplicationWindow::showKeys() {
 void ApplicationWindow::setPlayStep(StepUnit unit) {
     playStep_ = unit;
     for (QAction* choice : playSteps_->actions()) choice->setChecked(choice->data().toInt() == static_cast<int>(unit));
-    settings_.setValue(stepKey, static_cast<int>(unit));
+    if (!restoring_) keepValue(settings_, stepKey, static_cast<int>(unit), 0);
 }
 
 // While playing, the user's own typing, picking or pressing stops it; the
@@ -208,25 +210,28 @@ void ApplicationWindow::playOneStep() {
 // settings follow whoever asked for the model.
 void ApplicationWindow::showChosenModel(ModelKind kind) {
     (kind == ModelKind::precise ? preciseModel_ : classicModel_)->setChecked(true);
-    settings_.setValue(modelKey, kind == ModelKind::precise);
+    if (!restoring_) keepValue(settings_, modelKey, kind == ModelKind::precise, false);
 }
 
 void ApplicationWindow::setNightView(bool on) {
     nightView_->setChecked(on);
     applyNightView(*window_, on);
     if (auto* map = static_cast<SkyMapWindow*>(views_->window(skyMapWindowName))) map->setNightView(on);
-    settings_.setValue(nightKey, on);
+    if (!on) window_->showComputedColours();
+    if (!restoring_) keepValue(settings_, nightKey, on, false);
 }
 
 bool ApplicationWindow::isNightView() const {
     return nightView_->isChecked();
 }
 
+// Reading the settings writes none of them back.
 void ApplicationWindow::restoreSettings() {
+    const QScopedValueRollback reading(restoring_, true);
     restoreWindowGeometry(*this, settings_, windowName);
     setPlayStep(static_cast<StepUnit>(std::clamp(settings_.value(stepKey, 0).toInt(), 0, 4)));
-    emit document().modelRequested(settings_.value(modelKey, false).toBool() ? ModelKind::precise : ModelKind::classic);
-    if (settings_.value(nightKey, false).toBool()) setNightView(true);
+    emit document().modelRequested(readFlag(settings_, modelKey) ? ModelKind::precise : ModelKind::classic);
+    if (readFlag(settings_, nightKey)) setNightView(true);
 }
 
 void ApplicationWindow::closeEvent(QCloseEvent* event) {

@@ -75,6 +75,7 @@ private:
     QActionGroup* playSteps_ = nullptr;
     QTimer player_;
     StepUnit playStep_ = StepUnit::minute;
+    bool restoring_ = false;
 };
 
 }  // namespace zenlith

@@ -16,8 +16,8 @@ namespace zenlith {
 
 namespace {
 
-constexpr std::string_view copyLabel = "העתק";
-constexpr std::string_view printLabel = "הדפס";
+constexpr std::string_view copyLabel = "העתקה";
+constexpr std::string_view printLabel = "הדפסה";
 constexpr std::string_view noDay = "אין אירועים לתאריך זה";
 
 QString joined(const std::vector<std::string>& lines) {

@@ -214,8 +214,8 @@ void MainWindow::setTabOrder() {
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-bool MainWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPause) {
-    if (!showSplashFor(splashPause)) return false;
+bool MainWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPause, bool nightSplash) {
+    if (!showSplashFor(splashPause, nightSplash)) return false;
     clock_ = clock.clone();
     fillFieldsFromClock(clock);
     fillLists();
@@ -329,6 +329,11 @@ void MainWindow::showSky(const ComputedSky& sky) {
     calendarLine_->setText(qtText(sky.text6));
     calendarLine_->setCursorPosition(0);  // show the line's beginning
     showReport(sky.report);
+}
+
+void MainWindow::showComputedColours() {
+    chart_->showSkyColourAgain();
+    if (document_.state().instant) setPaletteColour(report_, QPalette::Base, Qt::black);
 }
 
 void MainWindow::drawMoonPhase(const MoonPhaseDrawing& phase) {

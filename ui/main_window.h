@@ -42,7 +42,7 @@ public:
     // The window's Load: the splash for the pause, then the fields from the
     // clock (each raising its Change), then the lists. False, with nothing
     // filled, when the user closed the splash: the program is to end.
-    bool startUp(const Clock& clock, std::chrono::milliseconds splashPause);
+    bool startUp(const Clock& clock, std::chrono::milliseconds splashPause, bool nightSplash = false);
 
     // "Now": the fields from start-up's clock, the box by the rules, computed.
     void showNow();
@@ -53,6 +53,9 @@ public:
     // fields hold no instant or the step would leave the years they take.
     bool step(StepUnit unit, int count);
     void computeSky();
+    // After the night view is left: its style sheet put back the colours of
+    // the instant computed when it began.
+    void showComputedColours();
     void setSummerTime(bool on);
     // Once something was computed, the sky is computed again on the new model.
     void chooseModel(ModelKind kind);

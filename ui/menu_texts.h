@@ -13,8 +13,8 @@ inline constexpr std::string_view quit = "יציאה";
 
 inline constexpr std::string_view timeMenu = "&זמן";
 inline constexpr std::string_view now = "עכשיו";
-inline constexpr std::string_view play = "ניגון / עצירה";
-inline constexpr std::string_view playStep = "צעד הניגון";
+inline constexpr std::string_view play = "הרצת הזמן / עצירה";
+inline constexpr std::string_view playStep = "גודל הצעד בהרצת הזמן";
 
 struct StepTexts {
     std::string_view unit;     // the step size's name
@@ -29,8 +29,8 @@ inline constexpr StepTexts yearStep{"שנה", "שנה קדימה", "שנה אח�
 
 inline constexpr std::string_view viewMenu = "&תצוגה";
 inline constexpr std::string_view nightView = "מצב לילה";
-inline constexpr std::string_view classicModel = "החישוב הרגיל";
-inline constexpr std::string_view preciseModel = "חישוב מדויק (ERFA)";
+inline constexpr std::string_view classicModel = "המודל המקורי";
+inline constexpr std::string_view preciseModel = "המודל המדויק";
 inline constexpr std::string_view dayEvents = "אירועי היום";
 inline constexpr std::string_view skyMap = "מפת השמיים";
 

@@ -44,14 +44,19 @@ QPalette nightPalette() {
 const QString nightControls = QStringLiteral(
     "QLineEdit, QComboBox, QPlainTextEdit, QPushButton, QCheckBox {"
     " background-color: black; color: rgb(170, 0, 0); border: 1px solid rgb(60, 0, 0); }"
+    "QCheckBox::indicator { width: 11px; height: 11px; border: 1px solid rgb(170, 0, 0); background-color: black; }"
+    "QCheckBox::indicator:checked { background-color: rgb(170, 0, 0); }"
     "QLabel { color: rgb(170, 0, 0); }"
+    // The daytime sky turns bright red, on which red writing vanishes.
+    "QLabel[chartLabel=\"true\"] { background-color: black; }"
     "QGroupBox#Form1::title { color: rgb(170, 0, 0); }");
 
 // Every pixel becomes red as bright as its brightest channel, dimmed: black
 // stays black, and the chart's day, twilights and night keep their order.
+// Swapped, white becomes black and dark writing red.
 class RedByBrightness : public QGraphicsEffect {
 public:
-    using QGraphicsEffect::QGraphicsEffect;
+    RedByBrightness(bool swapped, QObject* parent) : QGraphicsEffect(parent), swapped_(swapped) {}
 
 protected:
     void draw(QPainter* painter) override {
@@ -61,7 +66,8 @@ protected:
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb pixel = line[x];
-                const int bright = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) * 7 / 10;
+                const int brightest = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+                const int bright = (swapped_ ? 255 - brightest : brightest) * 7 / 10;
                 line[x] = qRgba(bright, 0, 0, qAlpha(pixel));
             }
         }
@@ -70,6 +76,9 @@ protected:
         painter->drawImage(offset, image);
         painter->setWorldTransform(world);
     }
+
+private:
+    bool swapped_;
 };
 
 }  // namespace
@@ -78,10 +87,14 @@ void applyNightView(QWidget& window, bool on) {
     QApplication::setPalette(on ? nightPalette() : QApplication::style()->standardPalette());
     window.setStyleSheet(on ? nightControls : QString());
     if (on) {
-        window.setGraphicsEffect(new RedByBrightness(&window));  // owns it from here on
+        window.setGraphicsEffect(new RedByBrightness(false, &window));  // owns it from here on
     } else {
         window.setGraphicsEffect(nullptr);
     }
+}
+
+void showLightPanelAtNight(QWidget& panel) {
+    panel.setGraphicsEffect(new RedByBrightness(true, &panel));
 }
 
 }  // namespace zenlith

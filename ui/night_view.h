@@ -10,4 +10,8 @@ namespace zenlith {
 
 void applyNightView(QWidget& window, bool on);
 
+// A light panel (the splash's white) for the night: its light and dark
+// swapped, then red, so that it reads dim red on black.
+void showLightPanelAtNight(QWidget& panel);
+
 }  // namespace zenlith

@@ -55,7 +55,8 @@ void SkyChart::showBorder(bool single) {
 void SkyChart::placeLabels() {
     for (const ChartLabel& label : chartLabels) {
         placeLabel(this, window_layout::boxOf(label.name), label.text,
-                   {Qt::red, Qt::AlignHCenter, legacyFont(msSerif, label.points)});
+                   {Qt::red, Qt::AlignHCenter, legacyFont(msSerif, label.points)})
+            ->setProperty("chartLabel", true);  // the night view gives them a dark ground
     }
 }
 
@@ -69,8 +70,13 @@ void SkyChart::placeMarkers() {
 }
 
 void SkyChart::showSkyColour(const Rgb& colour) {
+    shownSky_ = colour;
     setBackground(this, colourOf(colour));
     setBackground(moonMarker_, colourOf(colour));
+}
+
+void SkyChart::showSkyColourAgain() {
+    if (shownSky_) showSkyColour(*shownSky_);
 }
 
 void SkyChart::placeMarker(const MarkerPlacement& placement) {

@@ -3,6 +3,7 @@
 // and labels, coloured by the Sun's altitude, with one marker per body.
 #include <QFrame>
 #include <QPixmap>
+#include <optional>
 
 #include "chart_geometry.h"
 
@@ -16,6 +17,9 @@ public:
 
     // The chart's background and the Moon marker's, so its corners match.
     void showSkyColour(const Rgb& colour);
+    // The last colour shown, again: a style sheet taken away puts back the
+    // colours the chart had when it was set.
+    void showSkyColourAgain();
     // Top and Left are twips inside the chart.
     void placeMarker(const MarkerPlacement& placement);
     // moon1 shows its own small Moon picture with the phase drawn on it.
@@ -31,6 +35,7 @@ private:
     void placeMarkers();
     QLabel* moonMarker_ = nullptr;
     QPixmap smallMoon_;
+    std::optional<Rgb> shownSky_;
 };
 
 }  // namespace zenlith

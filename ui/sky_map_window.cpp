@@ -15,12 +15,14 @@
 #include <QShortcut>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "body_names.h"
 #include "body_pictures.h"
 #include "day_sheet_text.h"
 #include "menu_texts.h"
 #include "message_box.h"
+#include "kept_settings.h"
 #include "moon_shading.h"
 #include "night_view.h"
 #include "object_text.h"
@@ -45,6 +47,7 @@ const QString starNamesKey = QStringLiteral("skyMap/starNames");
 const QString magnitudeKey = QStringLiteral("skyMap/magnitudeLimit");
 
 const QSize printSize(1600, 1000);
+constexpr double defaultMagnitudeLimit = 6;
 
 QCheckBox* toggle(QWidget* parent, std::string_view text, QHBoxLayout* row) {
     auto* box = new QCheckBox(qtText(text), parent);
@@ -97,7 +100,7 @@ void SkyMapWindow::buildControls() {
     magnitudeLimit_->setRange(-1, 8);
     magnitudeLimit_->setSingleStep(0.5);
     magnitudeLimit_->setDecimals(1);
-    magnitudeLimit_->setValue(6);
+    magnitudeLimit_->setValue(defaultMagnitudeLimit);
     magnitudeLimit_->setAccessibleName(qtText("עד בהירות"));
     row->addWidget(magnitudeLimit_);
     row->addStretch();
@@ -145,16 +148,19 @@ void SkyMapWindow::restoreSettings() {
     figures_->setChecked(settings_.value(figuresKey, true).toBool());
     constellationNames_->setChecked(settings_.value(constellationNamesKey, true).toBool());
     starNames_->setChecked(settings_.value(starNamesKey, true).toBool());
-    magnitudeLimit_->setValue(settings_.value(magnitudeKey, 6.0).toDouble());
+    // A damaged value leaves the default.
+    bool read = false;
+    const double limit = settings_.value(magnitudeKey, defaultMagnitudeLimit).toDouble(&read);
+    magnitudeLimit_->setValue(read && std::isfinite(limit) ? limit : defaultMagnitudeLimit);
 }
 
 void SkyMapWindow::saveSettings() {
-    settings_.setValue(projectionKey, projection_->currentIndex() == 0);
-    settings_.setValue(gridKey, grid_->isChecked());
-    settings_.setValue(figuresKey, figures_->isChecked());
-    settings_.setValue(constellationNamesKey, constellationNames_->isChecked());
-    settings_.setValue(starNamesKey, starNames_->isChecked());
-    settings_.setValue(magnitudeKey, magnitudeLimit_->value());
+    keepValue(settings_, projectionKey, projection_->currentIndex() == 0, true);
+    keepValue(settings_, gridKey, grid_->isChecked(), true);
+    keepValue(settings_, figuresKey, figures_->isChecked(), true);
+    keepValue(settings_, constellationNamesKey, constellationNames_->isChecked(), true);
+    keepValue(settings_, starNamesKey, starNames_->isChecked(), true);
+    keepValue(settings_, magnitudeKey, magnitudeLimit_->value(), defaultMagnitudeLimit);
 }
 
 void SkyMapWindow::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "legacy_fonts.h"
+#include "night_view.h"
 #include "palette_colour.h"
 #include "picture.h"
 #include "placed_widget.h"
@@ -90,7 +91,7 @@ void paintNow(QWidget& window) {
 
 }  // namespace
 
-SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+SplashWindow::SplashWindow(bool night) : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(qtText(windowBox.name));
     setFixedSize(pixelRect(windowBox).size());
     QWidget* mainPanel = whitePanel(this, mainPanelBox);
@@ -99,6 +100,10 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
     for (const SplashLabel& entry : splashLabels) {
         placeSplashLabel(entry.panel == Panel::main ? mainPanel : noticePanel, entry);
     }
+    if (night) {
+        showLightPanelAtNight(*mainPanel);
+        showLightPanelAtNight(*noticePanel);
+    }
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {
@@ -106,8 +111,8 @@ void SplashWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-bool showSplashFor(std::chrono::milliseconds pause) {
-    SplashWindow splash;
+bool showSplashFor(std::chrono::milliseconds pause, bool night) {
+    SplashWindow splash(night);
     // Its close ends the program through start-up's answer, not by quitting
     // an event loop that has not begun.
     splash.setAttribute(Qt::WA_QuitOnClose, false);

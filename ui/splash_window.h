@@ -8,7 +8,8 @@ namespace zenlith {
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:
-    SplashWindow();
+    // At night, dim red on black.
+    explicit SplashWindow(bool night = false);
 
 signals:
     void closeRequested();
@@ -20,6 +21,6 @@ protected:
 // Shows the splash, paints it completely, lets it stand for the pause while
 // the event loop runs on, and unloads it. False when the user closed it
 // meanwhile: the program is to end.
-bool showSplashFor(std::chrono::milliseconds pause);
+bool showSplashFor(std::chrono::milliseconds pause, bool night = false);
 
 }  // namespace zenlith

@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QWidget>
 
+#include "kept_settings.h"
+
 namespace zenlith {
 
 namespace {
@@ -17,8 +19,7 @@ void restoreWindowGeometry(QWidget& window, const QSettings& settings, const QSt
 }
 
 void saveWindowGeometry(const QWidget& window, QSettings& settings, const QString& name) {
-    const QByteArray geometry = window.saveGeometry();
-    if (settings.value(keyOf(name)).toByteArray() != geometry) settings.setValue(keyOf(name), geometry);
+    keepValue(settings, keyOf(name), window.saveGeometry());
 }
 
 }  // namespace zenlith

@@ -7,7 +7,7 @@ namespace zenlith::window_texts {
 
 inline constexpr std::string_view caption = "Zenlith";
 inline constexpr std::string_view supplierLine = "Zenlith - מחשבון השמיים";  // Form1's caption
-inline constexpr std::string_view legendCaption = "מיקרא";
+inline constexpr std::string_view legendCaption = "מקרא";
 
 inline constexpr std::string_view computeButton = "הצג מיקום הכוכבים";
 inline constexpr std::string_view printWindowButton = "הדפסת מסך";

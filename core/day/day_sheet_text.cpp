@@ -16,7 +16,7 @@ constexpr const auto& bodyNames = bodyHebrewNames;
 constexpr std::array<std::string_view, twilightCount> twilightNames = {
     "דמדומים אזרחיים (6°)", "דמדומים ימיים (12°)", "דמדומים אסטרונומיים (18°)",
 };
-constexpr std::array<std::string_view, 4> phaseNames = {"מולד", "רבע ראשון", "ירח מלא", "רבע אחרון"};
+constexpr std::array<std::string_view, 4> phaseNames = {"ירח חדש", "רבע ראשון", "ירח מלא", "רבע אחרון"};
 
 std::string_view regimeName(bool summer) { return summer ? "שעון קיץ" : "שעון חורף"; }
 
@@ -96,7 +96,8 @@ std::string hebrewText(const std::optional<HebrewDate>& date) { return date ? he
 std::string hebrewLine(const DaySheet& sheet, const TimeWriter& times) {
     const std::optional<HorizonEvent>& sunset = sheet.events.bodies[sunIndex].set;
     std::string line = "התאריך העברי: " + hebrewText(sheet.hebrewBeforeSunset);
-    line += sunset ? "; משקיעת החמה (" + times.clock(sunset->julianDate) + "): " : "; משקיעת החמה: ";
+    // The clock may carry its regime in brackets of its own.
+    line += sunset ? "; משקיעת החמה, " + times.clock(sunset->julianDate) + ": " : "; משקיעת החמה: ";
     return line + hebrewText(sheet.hebrewAfterSunset);
 }
 

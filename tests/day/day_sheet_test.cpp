@@ -73,7 +73,7 @@ TEST_F(DaySheetTest, HebrewDateTurnsAtSunsetAndAbsentEventsAreSaid) {
     const std::optional<DaySheet> eve = sheetOf("2024-10-02");
     ASSERT_TRUE(eve);
     const std::vector<std::string> lines = daySheetLines(*eve, rules, 1);
-    EXPECT_EQ(lines[1], "התאריך העברי: כ״ט באלול תשפ״ד; משקיעת החמה (18:23): א׳ בתשרי תשפ״ה");
+    EXPECT_EQ(lines[1], "התאריך העברי: כ״ט באלול תשפ״ד; משקיעת החמה, 18:23: א׳ בתשרי תשפ״ה");
 
     // The reference has no moonrise on 4 January 2024 and no moonset on 18 January.
     EXPECT_TRUE(contains(daySheetLines(*sheetOf("2024-01-04"), rules, 0), "הירח: אינו זורח ביום זה"));

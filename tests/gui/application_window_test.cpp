@@ -2,6 +2,10 @@
 // calendar, play, the settings kept in a temporary file, the About box.
 #include <QCheckBox>
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStyle>
 #include <array>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,11 +15,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "application_window.h"
 #include "clock.h"
 #include "events_window.h"
 #include "field_combo.h"
+#include "kept_settings.h"
 #include "messages.h"
 #include "recording_message_box.h"
 #include "recording_printer.h"
@@ -238,6 +244,74 @@ TEST_F(ApplicationWindowTest, TheModelKeyRecomputesAtOnce) {
     EXPECT_EQ(app->document().state().model, zenlith::ModelKind::precise);
     EXPECT_NE(report(), classicReport);
     EXPECT_NE(events->text(), classicEvents);
+}
+
+// Leaving the night view shows the sky of the instant computed meanwhile, as
+// computing it afresh does, not the one of the moment the view was entered.
+TEST_F(ApplicationWindowTest, LeavingTheNightViewShowsTheComputedColours) {
+    open("21/06/2024", "12:00:00");
+    keys(Qt::Key_N, Qt::ControlModifier);
+    const QWidget* chart = app->findChild<QWidget*>(QStringLiteral("Frame5"));
+    const QColor noon = chart->palette().color(QPalette::Window);
+    app->setNightView(true);
+    app->window().goTo({2024, 6, 21, 22, 0});
+    app->window().computeSky();
+    app->setNightView(false);
+    const QColor left = chart->palette().color(QPalette::Window);
+    app->window().computeSky();
+    EXPECT_EQ(left, chart->palette().color(QPalette::Window));
+    EXPECT_NE(left, noon);
+}
+
+// A damaged value never switches a feature on, a start that changes nothing
+// leaves the file as it was, and a window left off every screen comes back
+// onto one.
+TEST_F(ApplicationWindowTest, SettingsAreReadStrictlyAndWrittenOnlyOnChange) {
+    struct Case {
+        const char* kept;
+        bool night;
+        zenlith::ModelKind model;
+    };
+    const std::array<Case, 4> cases{{
+        {"[sky]\npreciseModel=banana\n[view]\nnight=yes\n", false, zenlith::ModelKind::classic},
+        {"[sky]\npreciseModel=1\n[view]\nnight=\n", false, zenlith::ModelKind::classic},
+        {"[sky]\npreciseModel=true\n[view]\nnight=true\n", true, zenlith::ModelKind::precise},
+        {"", false, zenlith::ModelKind::classic},
+    }};
+    const QString path = dir.filePath(QStringLiteral("zenlith.ini"));
+    for (const Case& entry : cases) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(entry.kept);
+        file.close();
+        open("05/03/2024", "7:04:09");
+        EXPECT_EQ(app->isNightView(), entry.night) << entry.kept;
+        EXPECT_EQ(app->window().chosenModel(), entry.model) << entry.kept;
+        app.reset();
+        settings.reset();
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        QFile again(path);
+        ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+        EXPECT_EQ(again.readAll(), QByteArray(entry.kept));
+    }
+    open("05/03/2024", "7:04:09");
+    app->move(40000, 40000);
+    app->close();
+    open("05/03/2024", "7:04:09");
+    EXPECT_TRUE(app->screen()->availableGeometry().intersects(app->frameGeometry())) << app->frameGeometry().x();
+}
+
+// A settings file that is no regular file would block the start (a FIFO) or
+// be replaced (a device): it is treated as absent and left alone.
+TEST_F(ApplicationWindowTest, ASettingsFileThatIsNoRegularFileIsLeftAlone) {
+    const QString fifo = dir.filePath(QStringLiteral("fifo.conf"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const std::unique_ptr<QSettings> kept = zenlith::openKeptSettings(fifo);
+    EXPECT_FALSE(kept->value(QStringLiteral("sky/preciseModel")).isValid());
+    kept->setValue(QStringLiteral("view/night"), true);
+    kept->sync();
+    EXPECT_NE(kept->fileName(), fifo);
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 }  // namespace

@@ -41,9 +41,9 @@ TEST_F(EventsWindowTest, FollowsTheComputedDateCopiesAndPrints) {
     EXPECT_TRUE(events->text().contains(QStringLiteral("03.10.2024")));
     EXPECT_TRUE(events->text().contains(QStringLiteral("השמש: זריחה 06:35")));
 
-    click(events, "העתק");
+    click(events, "העתקה");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), events->text());
-    click(events, "הדפס");
+    click(events, "הדפסה");
     ASSERT_EQ(printer->delivered.size(), 1U);
     QStringList printed;
     for (const zenlith::PrintItem& item : printer->delivered[0].items) {
