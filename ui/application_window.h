@@ -29,7 +29,7 @@ public:
     ApplicationWindow(MessageBox& messages, QSettings& settings,
                       std::unique_ptr<Printer> printer = makeProductPrinter(),
                       const ClockRules& clockRules = israelClockRules(),
-                      std::unique_ptr<Printer> pdfSaver = makeProductPdfSaver());
+                      std::unique_ptr<Printer> pdfSaver = nullptr);
     ~ApplicationWindow() override;
 
     MainWindow& window() { return *window_; }

@@ -24,6 +24,7 @@
 #include "moon_shading.h"
 #include "palette_colour.h"
 #include "parameter_line.h"
+#include "pdf_file_name.h"
 #include "picture.h"
 #include "print_actions.h"
 #include "placed_widget.h"
@@ -99,7 +100,9 @@ void readRightToLeft(QPlainTextEdit* box) {
 
 MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, const ClockRules& clockRules,
                        std::unique_ptr<Printer> pdfSaver)
-    : messages_(messages), document_(clockRules), printer_(std::move(printer)), pdfSaver_(std::move(pdfSaver)) {
+    : messages_(messages), document_(clockRules), printer_(std::move(printer)), pdfSaver_(pdfSaver ? std::move(pdfSaver) : makeProductPdfSaver([this] {
+          return pdfFileNameFor(document_.state().entered);
+      })) {
     setObjectName(qtText(window_layout::window.name));
     setWindowTitle(qtText(window_texts::caption));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));

@@ -33,11 +33,11 @@ class SkyChart;
 
 class MainWindow : public QWidget {
 public:
-    // Tests hand in a printer and clock rules of their own; the product
+    // Tests hand in printers and clock rules of their own; the product
     // prints to the system's default printer and keeps Israel's clock.
     explicit MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer = makeProductPrinter(),
                         const ClockRules& clockRules = israelClockRules(),
-                        std::unique_ptr<Printer> pdfSaver = makeProductPdfSaver());
+                        std::unique_ptr<Printer> pdfSaver = nullptr);  // null: the product's, named by the instant
 
     // The window's Load: the splash for the pause, then the fields from the
     // clock (each raising its Change), then the lists. False, with nothing

@@ -23,6 +23,7 @@
 #include "field_combo.h"
 #include "kept_settings.h"
 #include "messages.h"
+#include "pdf_file_name.h"
 #include "recording_message_box.h"
 #include "recording_printer.h"
 
@@ -312,6 +313,19 @@ TEST_F(ApplicationWindowTest, ASettingsFileThatIsNoRegularFileIsLeftAlone) {
     kept->sync();
     EXPECT_NE(kept->fileName(), fifo);
     EXPECT_FALSE(QFileInfo(fifo).isFile());
+}
+
+TEST(PdfFileName, SaysWhatAndWhen) {
+    struct Case {
+        std::optional<zenlith::CivilDateTime> shown;
+        const char* name;
+    };
+    const std::array<Case, 3> cases{{
+        {zenlith::CivilDateTime{2024, 6, 21, 12, 0}, "zenlith-2024-06-21-1200.pdf"},
+        {zenlith::CivilDateTime{-44, 3, 15, 9, 5}, "zenlith--0044-03-15-0905.pdf"},
+        {std::nullopt, "zenlith.pdf"},
+    }};
+    for (const Case& entry : cases) EXPECT_EQ(zenlith::pdfFileNameFor(entry.shown), QString::fromLatin1(entry.name));
 }
 
 }  // namespace

@@ -13,10 +13,18 @@ bool ModalPrintFailureDialogs::offerPdf(const QString& prompt) {
     return QMessageBox::question(QApplication::activeWindow(), printText::title, prompt) == QMessageBox::Yes;
 }
 
+ModalPrintFailureDialogs::ModalPrintFailureDialogs(std::function<QString()> suggestedName)
+    : suggestedName_(std::move(suggestedName)) {}
+
 QString ModalPrintFailureDialogs::pdfFileName() {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), printText::saveTitle,
-                                        QDir::home().filePath(QStringLiteral("zenlith.pdf")), printText::pdfFilter,
-                                        nullptr, QFileDialog::DontUseNativeDialog);  // follows the night view
+    const QString name = suggestedName_ ? suggestedName_() : QStringLiteral("zenlith.pdf");
+    QFileDialog dialog(QApplication::activeWindow(), printText::saveTitle, QDir::home().filePath(name),
+                       printText::pdfFilter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);  // follows the night view
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setLayoutDirection(Qt::RightToLeft);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 void ModalPrintFailureDialogs::tell(const QString& prompt) {

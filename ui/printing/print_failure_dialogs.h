@@ -2,6 +2,7 @@
 // The questions a failed print job asks the user, behind one seam so tests can
 // answer them instead of a modal dialog.
 #include <QString>
+#include <functional>
 
 namespace zenlith {
 
@@ -19,9 +20,14 @@ public:
 // save dialog, with Qt's own translated buttons.
 class ModalPrintFailureDialogs : public PrintFailureDialogs {
 public:
+    // The save dialog offers the name given, asked for when it opens.
+    explicit ModalPrintFailureDialogs(std::function<QString()> suggestedName = {});
     bool offerPdf(const QString& prompt) override;
     QString pdfFileName() override;
     void tell(const QString& prompt) override;
+
+private:
+    std::function<QString()> suggestedName_;
 };
 
 }  // namespace zenlith

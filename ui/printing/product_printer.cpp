@@ -11,8 +11,8 @@ std::unique_ptr<Printer> makeProductPrinter() {
                                                 std::make_unique<ModalPrintFailureDialogs>());
 }
 
-std::unique_ptr<Printer> makeProductPdfSaver() {
-    return std::make_unique<PdfSaver>(std::make_unique<ModalPrintFailureDialogs>());
+std::unique_ptr<Printer> makeProductPdfSaver(std::function<QString()> suggestedName) {
+    return std::make_unique<PdfSaver>(std::make_unique<ModalPrintFailureDialogs>(std::move(suggestedName)));
 }
 
 }  // namespace zenlith

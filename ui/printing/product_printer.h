@@ -1,6 +1,8 @@
 #pragma once
 // The printer the window uses unless a test gives it another: the system's
 // default printer, with the offer to save as PDF when printing fails.
+#include <QString>
+#include <functional>
 #include <memory>
 
 #include "printer.h"
@@ -10,6 +12,7 @@ namespace zenlith {
 std::unique_ptr<Printer> makeProductPrinter();
 
 // Where "save as PDF" writes: a file the user names in the save dialog.
-std::unique_ptr<Printer> makeProductPdfSaver();
+// `suggestedName` gives the file name the dialog offers.
+std::unique_ptr<Printer> makeProductPdfSaver(std::function<QString()> suggestedName = {});
 
 }  // namespace zenlith
