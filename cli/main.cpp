@@ -12,6 +12,7 @@
 #include "interruption.h"
 #include "israel_clock_rules.h"
 #include "options.h"
+#include "stars_run.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
                     return runComingEvents(options, settings, nowJulianDate(), std::cerr);
                 }
                 catchInterruptions();
+                if (options.stars) return runStars(options, settings, std::cerr);
                 return options.events ? runDayEvents(options, settings, std::cerr)
                                       : runEphemeris(options, settings, std::cerr);
             },

@@ -46,6 +46,10 @@ What to print:
                            the precise model, as text, csv or json
       --kinds LIST         with --next, comma-separated, from: phases,seasons,
                            planets,approaches,eclipses (default: all)
+      --stars              instead of the bodies, the stars of the Bright Star
+                           Catalogue at each instant: hr, name, mag, ra, decl
+                           (apparent, of date), az, alt (refracted)
+      --mag-limit M        with --stars, only stars of magnitude M or brighter
 
       --help               show this help and exit
       --version            show the version and exit
@@ -169,6 +173,15 @@ const std::map<std::string_view, Handler>& valueOptions() {
              return readList("--kinds", text, "phases, seasons, planets, approaches, eclipses", groupNamed,
                              r.options.kinds);
          }},
+        {"--mag-limit", [](Reader& r, std::string_view text) -> std::optional<std::string> {
+             double limit = 0;
+             const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), limit);
+             if (error != std::errc() || end != text.data() + text.size() || !(limit >= -2 && limit <= 10)) {
+                 return "--mag-limit must be a magnitude from -2 to 10, such as 4.5";
+             }
+             r.options.magnitudeLimit = limit;
+             return std::nullopt;
+         }},
         {"--output", [](Reader& r, std::string_view text) -> std::optional<std::string> {
              if (text.empty()) return "--output needs a file name";
              r.options.outputPath = std::string(text);
@@ -219,9 +232,25 @@ std::optional<std::string> checkEvents(const Reader& r) {
     return std::nullopt;
 }
 
+// The stars are a table of their own: their columns are fixed, their places
+// of date are the precise ones.
+std::optional<std::string> checkStars(const Reader& r) {
+    if (!r.options.stars) {
+        if (r.options.magnitudeLimit) return "--mag-limit needs --stars";
+        return std::nullopt;
+    }
+    if (r.options.events) return "--stars cannot be combined with --events";
+    if (!r.options.range && r.options.at.empty()) return "--stars needs its instants from --at or from --from and --to";
+    for (const std::string_view option : {"--bodies", "--fields", "--model"}) {
+        if (r.seen.contains(option)) return "--stars prints its own columns; leave out " + std::string(option);
+    }
+    return std::nullopt;
+}
+
 std::string valueExample(std::string_view option) {
     if (option == "--at" || option == "--from" || option == "--to") return " such as \"2026-03-01 12:00\"";
     if (option == "--step") return " such as 10m, 1h, 1d, 1mo or 1y";
+    if (option == "--mag-limit") return " such as 4.5";
     return "";
 }
 
@@ -265,8 +294,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
     r.options.columns = allColumns();
     for (std::size_t n = 0; n < arguments.size(); ++n) {
         std::string_view argument = arguments[n];
-        if (argument == "--full" || argument == "--events") {
-            (argument == "--full" ? r.options.columns.full : r.options.events) = true;
+        if (argument == "--full" || argument == "--events" || argument == "--stars") {
+            (argument == "--full" ? r.options.columns.full : argument == "--events" ? r.options.events : r.options.stars) =
+                true;
             continue;
         }
         if (argument == "--next") {
@@ -300,6 +330,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
     }
     if (auto error = finishRange(r)) return UsageError{std::move(*error)};
     if (auto error = checkEvents(r)) return UsageError{std::move(*error)};
+    if (auto error = checkStars(r)) return UsageError{std::move(*error)};
     return std::move(r.options);
 }
 

@@ -45,6 +45,8 @@ struct Options {
     std::optional<CivilDateTime> nextFrom;
     std::optional<CivilDateTime> nextTo;
     std::vector<EventGroup> kinds;  // --kinds; empty for every kind
+    bool stars = false;   // the catalogue's stars at each instant instead of the bodies
+    std::optional<double> magnitudeLimit;  // with stars: only those at most this faint
 };
 
 struct ShowHelp {};

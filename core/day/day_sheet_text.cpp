@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "body_names.h"
 #include "hebrew_date_text.h"
 #include "local_time.h"
 
@@ -11,9 +12,7 @@ namespace zenlith {
 
 namespace {
 
-constexpr std::array<std::string_view, bodyCount> bodyNames = {
-    "השמש", "כוכב חמה", "נוגה", "מאדים", "צדק", "שבתאי", "אורנוס", "נפטון", "הירח",
-};
+constexpr const auto& bodyNames = bodyHebrewNames;
 constexpr std::array<std::string_view, twilightCount> twilightNames = {
     "דמדומים אזרחיים (6°)", "דמדומים ימיים (12°)", "דמדומים אסטרונומיים (18°)",
 };
@@ -79,9 +78,8 @@ std::string laterText(const LaterEvent& later, const TimeWriter& times) {
     return riseText(later.event, times, "שקיעה", "");
 }
 
-std::string bodyLine(int body, const BodyEvents& events, const TimeWriter& times) {
-    std::string line = std::string(hebrewBodyName(body)) + ": " +
-                       riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
+std::string eventsLine(std::string_view name, const BodyEvents& events, const TimeWriter& times) {
+    std::string line = std::string(name) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
                        transitText(events.transit, times) + ", " +
                        riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
     for (std::size_t k = 0; k < events.also.size(); ++k) {
@@ -141,11 +139,16 @@ std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
 
 std::string_view hebrewBodyName(int body) { return bodyNames.at(static_cast<std::size_t>(body)); }
 
+std::string horizonEventsLine(std::string_view name, const BodyEvents& events, const ClockRules& rules,
+                              const DaySpan& span) {
+    return eventsLine(name, events, TimeWriter(rules, span));
+}
+
 std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
                                        std::optional<double> illumination) {
     const TimeWriter times(rules, sheet.span);
     std::vector<std::string> lines = {headerLine(sheet, times), hebrewLine(sheet, times), ""};
-    lines.push_back(bodyLine(sunIndex, sheet.events.bodies[sunIndex], times));
+    lines.push_back(eventsLine(bodyNames[sunIndex], sheet.events.bodies[sunIndex], times));
     if (std::string length = dayLengthText(sheet.events.bodies[sunIndex]); !length.empty()) {
         lines.push_back(length);
     }
@@ -154,10 +157,10 @@ std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& 
     }
     lines.push_back("");
     for (int body = firstPlanet; body <= lastPlanet; ++body) {
-        lines.push_back(bodyLine(body, sheet.events.bodies[body], times));
+        lines.push_back(eventsLine(bodyNames[body], sheet.events.bodies[body], times));
     }
     lines.push_back("");
-    lines.push_back(bodyLine(moonIndex, sheet.events.bodies[moonIndex], times));
+    lines.push_back(eventsLine(bodyNames[moonIndex], sheet.events.bodies[moonIndex], times));
     if (illumination) {
         char percent[32];
         std::snprintf(percent, sizeof percent, "%.0f%%", *illumination);

@@ -83,6 +83,14 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
         {{"--events", "--at", "2024-01-01 25:99"}, 1, "2024-01-01 25:99 is not a time of the day"},
         {{"--events", "--at", "2024-01-01 10:60"}, 1, "2024-01-01 10:60 is not a time of the day"},
         {{"--events", "--at", "1500-02-29"}, 1, "1500-02-29 is not a day of the calendar"},
+        {{"--stars"}, 2, "--stars needs its instants"},
+        {{"--mag-limit", "3", "--at", "2020-01-01"}, 2, "--mag-limit needs --stars"},
+        {{"--stars", "--mag-limit", "nan", "--at", "2020-01-01"}, 2, "--mag-limit must be a magnitude"},
+        {{"--stars", "--mag-limit", "4.5x", "--at", "2020-01-01"}, 2, "--mag-limit must be a magnitude"},
+        {{"--stars", "--mag-limit", "1e9", "--at", "2020-01-01"}, 2, "--mag-limit must be a magnitude"},
+        {{"--stars", "--events", "--at", "2020-01-01"}, 2, "--stars cannot be combined with --events"},
+        {{"--stars", "--bodies", "sun", "--at", "2020-01-01"}, 2, "leave out --bodies"},
+        {{"--stars", "--at", "2023-02-30"}, 1, "--stars 2023-02-30 00:00: not a day"},
     };
     for (const Case& c : cases) {
         expectOneLineError(runProgram(c.arguments), c.status, c.fragment);

@@ -1,7 +1,8 @@
 // zenlith-screenshot OUTDIR: pictures for review and for the README: the
 // window after two fixed computations (a day with the Sun up, a night with
 // the Moon up), the same night in the night view, the time menu open, the
-// About box, and the splash. Run it on the offscreen platform; settings go
+// About box, the splash, and the sky map by day, in twilight, at night, in
+// the night view and zoomed. Run it on the offscreen platform; settings go
 // to a temporary file, never the user's.
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,9 @@
 #include "coming_window.h"
 #include "events_window.h"
 #include "israel_clock_rules.h"
+#include "night_view.h"
+#include "sky_map_window.h"
+#include "summer_time.h"
 #include "clock.h"
 #include "menu_texts.h"
 #include "message_box.h"
@@ -101,6 +105,27 @@ public:
         return save(window.grab(), file);
     }
 
+    // The sky map on a document of its own, at a civil time of the site.
+    bool skyMap(const char* file, const zenlith::CivilDateTime& local, bool disc, bool night, double zoom) {
+        zenlith::IsraelClockRules rules;
+        zenlith::SkyDocument document(rules);
+        zenlith::SkyState state;
+        state.entered = local;
+        state.instant = zenlith::universalTimeOf(rules, local);
+        document.setComputed(state);
+        NoPrinter printer;
+        settings_.setValue(QStringLiteral("skyMap/disc"), disc);
+        zenlith::SkyMapWindow window(document, settings_, printer, messages_);
+        window.resize(1100, 760);
+        window.show();
+        if (zoom > 1) window.view().zoomBy(zoom, QPointF(window.view().width() * 0.62, window.view().height() * 0.62));
+        zenlith::applyNightView(window, night);
+        QApplication::processEvents();
+        const bool saved = save(window.grab(), file);
+        zenlith::applyNightView(window, false);
+        return saved;
+    }
+
     bool about(const char* file) {
         QMessageBox box(QMessageBox::NoIcon, zenlith::qtText(zenlith::menu_texts::about),
                         zenlith::qtText(zenlith::aboutText()), QMessageBox::Ok);
@@ -153,6 +178,11 @@ int main(int argc, char* argv[]) {
                        pictures.computedWindow("night-view.png", night, true) && pictures.menuOpen("menu.png", night) &&
                        pictures.dayEvents("day-events.png", day) &&
                        pictures.comingEvents("coming-events.png", 2461100.5) &&  // 2026-03-01 0h UT
-                       pictures.about("about.png") && pictures.splash("splash.png");
+                       pictures.about("about.png") && pictures.splash("splash.png") &&
+                       pictures.skyMap("sky-map-day.png", {2024, 6, 21, 12, 0}, true, false, 1) &&
+                       pictures.skyMap("sky-map-twilight.png", {2026, 12, 7, 17, 15}, false, false, 1) &&
+                       pictures.skyMap("sky-map-night.png", {2026, 12, 7, 22, 0}, true, false, 1) &&
+                       pictures.skyMap("sky-map-night-view.png", {2026, 12, 7, 22, 0}, true, true, 1) &&
+                       pictures.skyMap("sky-map-zoomed.png", {2026, 12, 7, 22, 0}, true, false, 3);
     return saved ? 0 : 1;
 }
