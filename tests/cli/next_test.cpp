@@ -52,7 +52,9 @@ TEST(EphemerisNext, PublishedEventsOf2024) {
         const std::string line = lineWith(run.out, c.fragment);
         ASSERT_FALSE(line.empty());
         const int published = std::stoi(c.clock.substr(0, 2)) * 60 + std::stoi(c.clock.substr(3, 2));
-        EXPECT_LE(std::abs(minuteOf(line) - published), 1) << line;
+        // Read to the minute from a time written to the second: the cut adds
+        // up to a minute to the model's own difference.
+        EXPECT_LE(std::abs(minuteOf(line) - published), 2) << line;
         EXPECT_NE(line.find(c.extra), std::string::npos) << line;
     }
 }
