@@ -12,6 +12,10 @@ FUZZ_SECONDS ?= 240
 
 DEPS := scripts/install-deps.sh
 CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# For the targets that need no tests: a first configuration leaves them out
+# (GoogleTest need not be there); a build folder that has them keeps them.
+CONFIGURE_AS_IS = @if [ -f $(BUILD)/CMakeCache.txt ]; then $(CONFIGURE) >/dev/null; \
+  else $(CONFIGURE) -DZENLITH_TESTS=OFF >/dev/null; fi
 
 define build-with-tests
 @$(CONFIGURE) -DZENLITH_TESTS=ON >/dev/null
@@ -26,13 +30,12 @@ define ctest-in
 cd $(1) && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$(CURDIR)/$(1)/runtime} $(2) ctest --output-on-failure $(3)
 endef
 
-# The program alone: only the packages it needs, only its own target. A first
-# build leaves the tests out; a build folder that has them keeps them.
+# The program alone: only the packages it needs, only its own target.
 run:
 	@if [ -z "$${DISPLAY}$${WAYLAND_DISPLAY}$${QT_QPA_PLATFORM}" ]; then \
 	  echo "make run: no display (DISPLAY and WAYLAND_DISPLAY are empty): run it on a desktop, or under xvfb-run" >&2; exit 1; fi
 	@$(DEPS) run
-	@if [ -f $(BUILD)/CMakeCache.txt ]; then $(CONFIGURE) >/dev/null; else $(CONFIGURE) -DZENLITH_TESTS=OFF >/dev/null; fi
+	$(CONFIGURE_AS_IS)
 	@cmake --build $(BUILD) -j $(JOBS) --target zenlith
 	$(BUILD)/app/zenlith
 
@@ -76,22 +79,23 @@ bench:
 
 screenshot:
 	@$(DEPS) run
-	@$(CONFIGURE) >/dev/null
+	$(CONFIGURE_AS_IS)
 	@cmake --build $(BUILD) -j $(JOBS) --target zenlith-screenshot
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshot/zenlith-screenshot docs/screenshots
 
 pictures:
 	@$(DEPS) run
-	@$(CONFIGURE) >/dev/null
+	$(CONFIGURE_AS_IS)
 	@cmake --build $(BUILD) -j $(JOBS) --target zenlith-artgen
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/artgen/zenlith-artgen resources/pictures packaging/icons
 
 # A Debian package in $(BUILD)/, installable with `apt-get install ./build/zenlith_*.deb`;
-# one whose Depends misses a library of its programs is removed again.
+# one whose Depends misses a library of its programs is removed again. Only
+# what the package holds is built.
 package:
 	@$(DEPS) run package
-	@$(CONFIGURE) >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS)
+	$(CONFIGURE_AS_IS)
+	@cmake --build $(BUILD) -j $(JOBS) --target zenlith zenlith-ephemeris zenlith_manpages
 	@cd $(BUILD) && cpack -G DEB
 	@for deb in $(BUILD)/zenlith_*.deb; do packaging/check_depends.sh $$deb || { rm -f $$deb; exit 1; }; done
 

@@ -10,6 +10,7 @@
 #include "clock.h"
 #include "kept_settings.h"
 #include "message_box.h"
+#include "missing_display_guard.h"
 #include "start_options.h"
 
 namespace {
@@ -35,7 +36,9 @@ int main(int argc, char* argv[]) {
         return answer(QStringLiteral("zenlith: ") + error->message + QLatin1Char('\n'), stderr, 2);
     }
     const auto& options = std::get<zenlith::StartOptions>(parsed);
+    zenlith::MissingDisplayGuard displayGuard;
     QApplication application(argc, argv);
+    displayGuard.release();
     zenlith::prepareApplication(application);
     zenlith::ModalMessageBox messages;
     const std::unique_ptr<QSettings> settings = zenlith::openKeptSettings(zenlith::keptSettingsPath());

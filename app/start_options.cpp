@@ -27,13 +27,16 @@ std::optional<CivilDateTime> readInstant(const QString& text) {
 ParsedOptions parseStartOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Zenlith, a sky calculator for 32 N, 35 E"));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption(): its --help-all would list Qt's own options, which
+    // this parser does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
+    parser.addOption(help);
     const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Displays version information."));
     parser.addOption(version);
     const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("Open at this local time, computed."),
                                 QStringLiteral("YYYY-MM-DD HH:MM"));
     const QCommandLineOption summer(QStringLiteral("summer"),
-                                    QStringLiteral("Summer time on or off, instead of Israel's rules."),
+                                    QStringLiteral("With --at: summer time on or off, instead of Israel's rules."),
                                     QStringLiteral("on|off"));
     parser.addOption(at);
     parser.addOption(summer);
@@ -44,6 +47,14 @@ ParsedOptions parseStartOptions(const QStringList& arguments) {
     }
     if (!parser.positionalArguments().isEmpty()) {
         return OptionError{QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first())};
+    }
+    for (const QCommandLineOption* once : {&at, &summer}) {
+        if (parser.values(*once).size() > 1) {
+            return OptionError{QStringLiteral("--%1 is given more than once").arg(once->names().constFirst())};
+        }
+    }
+    if (parser.isSet(summer) && !parser.isSet(at)) {
+        return OptionError{QStringLiteral("--summer needs --at: without it the clock's time follows Israel's rules")};
     }
     StartOptions options;
     if (parser.isSet(at)) {

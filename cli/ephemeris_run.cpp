@@ -7,6 +7,7 @@
 #include "block_runner.h"
 #include "instant_worker.h"
 #include "interruption.h"
+#include "message_text.h"
 #include "messages.h"
 #include "progress_bar.h"
 #include "table_output.h"
@@ -59,13 +60,13 @@ std::optional<Failure> Run::checkGivenInstants() const {
     if (const auto& range = options_.range) {
         if (auto failure = check("--from", range->from)) return failure;
         if (auto failure = check("--to", range->to)) return failure;
-        if (julianDateOf(range->to) < julianDateOf(range->from)) {
+        if (!(julianDateOf(range->from) <= julianDateOf(range->to))) {
             return Failure{"--to must not be before --from", exitUsage};
         }
         // The window takes a year of 0 for a year not entered.
         if (range->from.year < 0 && range->to.year >= 0) {
-            return Failure{"--from and --to: the range passes through year 0, which the window refuses: " +
-                           std::string(messages::noDateEntered)};
+            return Failure{withWindowReason("--from and --to: the range passes through year 0, which is refused",
+                                            messages::noDateEntered)};
         }
     }
     return std::nullopt;
@@ -73,7 +74,15 @@ std::optional<Failure> Run::checkGivenInstants() const {
 
 std::unique_ptr<InstantSource> Run::makeSource() const {
     if (!options_.at.empty()) return std::make_unique<ListSource>(options_.at);
-    if (options_.range) return std::make_unique<RangeSource>(*options_.range);
+    if (options_.range) {
+        std::unique_ptr<ClockRules> rules;
+        switch (options_.summer) {
+            case SummerMode::automatic: rules = settings_.makeClockRules(); break;
+            case SummerMode::on: rules = std::make_unique<FixedClockRules>(3 * 3600, true); break;
+            case SummerMode::off: rules = std::make_unique<FixedClockRules>(2 * 3600, false); break;
+        }
+        return std::make_unique<RangeSource>(*options_.range, std::move(rules));
+    }
     return std::make_unique<LineSource>(settings_.inputFd);
 }
 

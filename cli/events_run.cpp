@@ -8,6 +8,7 @@
 #include "day_sheet_text.h"
 #include "instant_text.h"
 #include "interruption.h"
+#include "message_text.h"
 #include "messages.h"
 #include "table_output.h"
 
@@ -17,28 +18,20 @@ namespace {
 
 CivilDateTime dayOf(const CivilDateTime& when) { return {when.year, when.month, when.day, 0, 0}; }
 
-CivilDateTime nextDay(CivilDateTime day) {
-    if (++day.day > daysInMonth(day.year, day.month)) {
-        day.day = 1;
-        if (++day.month > 12) {
-            day.month = 1;
-            ++day.year;
-        }
-    }
-    return day;
-}
-
 // Visits the dates of --at in their order, or every date from --from to --to,
-// one at a time however long the range; stops at the first false.
+// one at a time however long the range, each with the instant given for it;
+// stops at the first false.
 template <typename Visit>
 bool forEachDate(const Options& options, Visit visit) {
     for (const CivilDateTime& when : options.at) {
-        if (!visit(dayOf(when))) return false;
+        if (!visit(dayOf(when), when)) return false;
     }
     if (const auto& range = options.range) {
+        if (!isValidCivilDateTime(range->from)) return visit(dayOf(range->from), range->from);
+        if (!isValidCivilDateTime(range->to)) return visit(dayOf(range->to), range->to);
         const double last = julianDateOf(dayOf(range->to));
-        for (CivilDateTime day = dayOf(range->from); julianDateOf(day) <= last; day = nextDay(day)) {
-            if (!visit(day)) return false;
+        for (CivilDateTime day = dayOf(range->from); julianDateOf(day) <= last; day = nextCivilDay(day)) {
+            if (!visit(day, day)) return false;
         }
     }
     return true;
@@ -90,7 +83,7 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
     std::string text;
     std::optional<std::string> failure;
     int status = exitFailed;
-    forEachDate(options, [&](const CivilDateTime& day) {
+    forEachDate(options, [&](const CivilDateTime& day, const CivilDateTime& given) {
         if (interrupted()) {
             failure = "interrupted";
             status = exitInterrupted;
@@ -100,11 +93,18 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
             failure = "--events: " + dateText(day) + " is not a day of the calendar";
             return false;
         }
+        if (!isValidCivilDateTime(given) || given.hour == 24 || given.year == 0) {  // the figures refuse it too
+            std::string instant;
+            appendInstantText(instant, given);
+            failure = "--events: " + instant + " is not a time of the day";
+            return false;
+        }
         const auto sheet = days.sheetFor(options.model, *rules, day.year, day.month, day.day);
         if (!sheet) {
-            failure = "--events " + dateText(day) + ": " +
-                      (options.model == ModelKind::precise ? std::string(messages::beyondPreciseModel)
-                                                           : "the model gives no events for this day");
+            const std::string where = "--events " + dateText(day);
+            failure = options.model == ModelKind::precise
+                          ? withWindowReason(where + " is refused", messages::beyondPreciseModel)
+                          : where + ": the model gives no events for this day";
             return false;
         }
         text.clear();

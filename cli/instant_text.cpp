@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <string>
+
+#include "entered_text.h"
 
 namespace zenlith::cli {
 
@@ -49,8 +52,10 @@ void appendPadded(std::string& out, int value, int width) {
 
 }  // namespace
 
-std::optional<CivilDateTime> parseInstant(std::string_view text) {
-    text = trimmed(text);
+std::optional<CivilDateTime> parseInstant(std::string_view typed) {
+    // As the window's fields read it: other scripts' digits, no direction marks.
+    const std::string cleaned = cleanEnteredText(typed);
+    std::string_view text = trimmed(cleaned);
     const bool negative = takeChar(text, '-');
     // Six digits let years beyond the window's range reach its refusal.
     const auto year = takeNumber(text, 1, 6);

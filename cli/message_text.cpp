@@ -26,4 +26,11 @@ std::string quotedForMessage(std::string_view text) {
     return quoted;
 }
 
+std::string withWindowReason(std::string_view english, std::string_view reason) {
+    std::string text(english);
+    text += "; the window says:\n";
+    text += reason;
+    return text;
+}
+
 }  // namespace zenlith::cli

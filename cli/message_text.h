@@ -8,4 +8,8 @@ namespace zenlith::cli {
 
 std::string quotedForMessage(std::string_view text);
 
+// An English message followed by the window's own reason, in its Hebrew
+// words, on a line of its own: no line mixes the two languages.
+std::string withWindowReason(std::string_view english, std::string_view reason);
+
 }  // namespace zenlith::cli

@@ -1,9 +1,10 @@
 #pragma once
 // Where the table goes. Standard output is written as the rows come; a named
-// file is written beside itself under a temporary name and put in place only
-// when the whole run succeeded, so a failed or interrupted run leaves the old
-// file (or none) rather than half a table. A device or a pipe given by name
-// (/dev/null, /dev/stdout) is written directly.
+// file is written beside itself as an unnamed file and put in place only when
+// the whole run succeeded, so a failed, interrupted or killed run leaves the
+// old file (or none) rather than half a table or a stray temporary. A name
+// that is a symbolic link is written through to the link's target; a target
+// that is not a regular file (a device, a pipe) is refused.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,11 +30,13 @@ public:
 private:
     TableOutput(int fd, std::string path, std::string temporaryPath);
     void abandon();
+    void linkIntoPlace(std::string& error);  // error stays empty on success
 
     int fd_;
     std::string name_;           // for messages
-    std::string path_;           // the file asked for, when written under a temporary name
-    std::string temporaryPath_;
+    std::string path_;           // where the file goes: the link's target for a link
+    std::string temporaryPath_;  // empty while the file has no name
+
 };
 
 }  // namespace zenlith::cli

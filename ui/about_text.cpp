@@ -19,7 +19,9 @@ std::string aboutText() {
     text += std::string(qtLine) + " " + qVersion() + "\n";
     text += std::string(erfaLine) + " " + eraVersion() + "\n";
     const QString tz = IsraelClockRules::databaseVersion();
-    text += std::string(tzLine) + " " + (tz.isEmpty() ? std::string("?") : tz.toStdString());
+    text += std::string(tzLine) + " " + (tz.isEmpty() ? std::string("?") : tz.toStdString()) + "\n";
+    text += std::string(starsLine) + "\n";
+    text += std::string(figuresLine);
     return text;
 }
 

@@ -26,7 +26,7 @@ struct DaySheet {
 };
 
 // Nothing for a day that is not in the calendar, or that the model does not
-// cover with a month to spare either side (the phases reach that far).
+// cover; near the ends of the model's years the phases it covers.
 std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day);
 // The same with the day's halachic times, found on the same positions.
 std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "body_names.h"
 #include "hebrew_date_text.h"
 #include "local_time.h"
 
@@ -10,9 +11,7 @@ namespace zenlith {
 
 namespace {
 
-constexpr std::array<std::string_view, bodyCount> bodyNames = {
-    "השמש", "כוכב חמה", "נוגה", "מאדים", "צדק", "שבתאי", "אורנוס", "נפטון", "הירח",
-};
+constexpr const auto& bodyNames = bodyHebrewNames;
 constexpr std::array<std::string_view, twilightCount> twilightNames = {
     "דמדומים אזרחיים (6°)", "דמדומים ימיים (12°)", "דמדומים אסטרונומיים (18°)",
 };
@@ -69,9 +68,23 @@ std::string transitText(const std::optional<HorizonEvent>& event, const TimeWrit
     return "שיא " + times.clock(event->julianDate) + " (גובה " + degreesText(event->altitude) + ")";
 }
 
-std::string bodyLine(int body, const BodyEvents& events, const TimeWriter& times) {
-    return std::string(bodyNames[body]) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
-           transitText(events.transit, times) + ", " + riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
+std::string laterText(const LaterEvent& later, const TimeWriter& times) {
+    switch (later.kind) {
+        case HorizonKind::rise: return riseText(later.event, times, "זריחה", "");
+        case HorizonKind::transit: return transitText(later.event, times);
+        case HorizonKind::set: break;
+    }
+    return riseText(later.event, times, "שקיעה", "");
+}
+
+std::string eventsLine(std::string_view name, const BodyEvents& events, const TimeWriter& times) {
+    std::string line = std::string(name) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
+                       transitText(events.transit, times) + ", " +
+                       riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
+    for (std::size_t k = 0; k < events.also.size(); ++k) {
+        line += (k == 0 ? "; ושוב: " : ", ") + laterText(events.also[k], times);
+    }
+    return line;
 }
 
 std::string dayLengthText(const BodyEvents& sun) {
@@ -122,11 +135,18 @@ std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
 
 std::string_view moonPhaseName(MoonPhase phase) { return phaseNames[static_cast<int>(phase)]; }
 
+std::string_view hebrewBodyName(int body) { return bodyNames.at(static_cast<std::size_t>(body)); }
+
+std::string horizonEventsLine(std::string_view name, const BodyEvents& events, const ClockRules& rules,
+                              const DaySpan& span) {
+    return eventsLine(name, events, TimeWriter(rules, span));
+}
+
 std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
                                        std::optional<double> illumination) {
     const TimeWriter times(rules, sheet.span);
     std::vector<std::string> lines = {headerLine(sheet, times), hebrewLine(sheet, times), ""};
-    lines.push_back(bodyLine(sunIndex, sheet.events.bodies[sunIndex], times));
+    lines.push_back(eventsLine(bodyNames[sunIndex], sheet.events.bodies[sunIndex], times));
     if (std::string length = dayLengthText(sheet.events.bodies[sunIndex]); !length.empty()) {
         lines.push_back(length);
     }
@@ -135,10 +155,10 @@ std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& 
     }
     lines.push_back("");
     for (int body = firstPlanet; body <= lastPlanet; ++body) {
-        lines.push_back(bodyLine(body, sheet.events.bodies[body], times));
+        lines.push_back(eventsLine(bodyNames[body], sheet.events.bodies[body], times));
     }
     lines.push_back("");
-    lines.push_back(bodyLine(moonIndex, sheet.events.bodies[moonIndex], times));
+    lines.push_back(eventsLine(bodyNames[moonIndex], sheet.events.bodies[moonIndex], times));
     if (illumination) {
         char percent[32];
         std::snprintf(percent, sizeof percent, "%.0f%%", *illumination);

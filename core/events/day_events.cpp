@@ -1,5 +1,6 @@
 #include "day_events.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -27,13 +28,18 @@ HorizonEvent horizonEventAt(PlacesMemo& places, int body, double julianDate) {
     return {julianDate, place.Az, altitude};
 }
 
-std::optional<HorizonEvent> first(PlacesMemo& places, int body, const std::vector<Zero>& zeros, Crossing crossing) {
+// The first zero of the crossing fills the slot; any later one joins the rest.
+void sortOut(PlacesMemo& places, int body, const std::vector<Zero>& zeros, Crossing crossing, HorizonKind kind,
+             std::optional<HorizonEvent>& slot, std::vector<LaterEvent>& also) {
     for (const Zero& zero : zeros) {
-        if (zero.crossing == crossing) {
-            return horizonEventAt(places, body, zero.julianDate);
+        if (zero.crossing != crossing) continue;
+        const HorizonEvent event = horizonEventAt(places, body, zero.julianDate);
+        if (slot) {
+            also.push_back({kind, event});
+        } else {
+            slot = event;
         }
     }
-    return std::nullopt;
 }
 
 BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span) {
@@ -45,9 +51,12 @@ BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span) {
     };
     const std::vector<Zero> horizon = findZeros(aboveHorizon, span);
     BodyEvents events;
-    events.rise = first(places, body, horizon, Crossing::upward);
-    events.set = first(places, body, horizon, Crossing::downward);
-    events.transit = first(places, body, findZeros(westOfSouth, span, Crossing::upward), Crossing::upward);
+    sortOut(places, body, horizon, Crossing::upward, HorizonKind::rise, events.rise, events.also);
+    sortOut(places, body, horizon, Crossing::downward, HorizonKind::set, events.set, events.also);
+    sortOut(places, body, findZeros(westOfSouth, span, Crossing::upward), Crossing::upward, HorizonKind::transit,
+            events.transit, events.also);
+    std::sort(events.also.begin(), events.also.end(),
+              [](const LaterEvent& a, const LaterEvent& b) { return a.event.julianDate < b.event.julianDate; });
     return events;
 }
 

@@ -12,6 +12,7 @@ class PlacesMemo {
 public:
     explicit PlacesMemo(SkyModel& model) : model_(model) {}
     const SkyPlaces& at(double julianDate);
+    bool covers(double julianDate) const { return model_.covers(julianDate); }
 
 private:
     SkyModel& model_;

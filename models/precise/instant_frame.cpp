@@ -4,6 +4,7 @@
 #include <erfam.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "delta_t.h"
 #include "site.h"
@@ -15,8 +16,12 @@ namespace {
 // The site on the WGS84 ellipsoid, in the Earth's own axes, AU.
 Vector siteOnEarth() {
     Vector metres;
-    eraGd2gc(ERFA_WGS84, site::longitudeDegrees * ERFA_DD2R, site::latitudeDegrees * ERFA_DD2R,
-             site::heightMetres, metres.data());
+    // Its statuses are for an unknown ellipsoid or an impossible height.
+    if (eraGd2gc(ERFA_WGS84, site::longitudeDegrees * ERFA_DD2R, site::latitudeDegrees * ERFA_DD2R,
+                 site::heightMetres, metres.data()) != 0) {
+        const double unknown = std::nan("");
+        return {unknown, unknown, unknown};
+    }
     return (1 / ERFA_DAU) * metres;
 }
 

@@ -1,5 +1,9 @@
 #include "program_run.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -71,14 +75,28 @@ ProgramResult runProgram(const std::vector<std::string>& arguments, const std::s
     return result;
 }
 
-int interruptProgram(const std::vector<std::string>& arguments, int delayMilliseconds) {
+int interruptProgram(const std::vector<std::string>& arguments, int delayMilliseconds, int signal) {
     const std::string in = temporaryFile({});
     const pid_t child = start(arguments, in, "/dev/null", "/dev/null");
     std::this_thread::sleep_for(std::chrono::milliseconds(delayMilliseconds));
-    ::kill(child, SIGINT);
+    ::kill(child, signal);
     const int status = waitFor(child);
     std::remove(in.c_str());
     return status;
+}
+
+bool mixesLanguagesInALine(const std::string& text) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = std::string_view(text).substr(start, end - start);
+        const bool latin = std::any_of(line.begin(), line.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
+        // UTF-8 lead bytes of U+0580..U+05FF, where the Hebrew letters are.
+        const bool hebrew = line.find('\xd6') != std::string_view::npos || line.find('\xd7') != std::string_view::npos;
+        if (latin && hebrew) return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 }  // namespace zenlith::cli

@@ -16,8 +16,11 @@ struct ProgramResult {
 ProgramResult runProgram(const std::vector<std::string>& arguments, const std::string& input = {},
                          const std::string& stdoutPath = {});
 
-// Starts the program with its output to a file and sends it SIGINT after the
-// given delay; returns its exit status.
-int interruptProgram(const std::vector<std::string>& arguments, int delayMilliseconds);
+// Whether a line of the text holds both Latin and Hebrew letters.
+bool mixesLanguagesInALine(const std::string& text);
+
+// Starts the program with its output to a file and sends it the signal after
+// the given delay; returns its exit status.
+int interruptProgram(const std::vector<std::string>& arguments, int delayMilliseconds, int signal = 2 /* SIGINT */);
 
 }  // namespace zenlith::cli

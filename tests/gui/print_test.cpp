@@ -2,10 +2,13 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cstdlib>
 
 #include "sky_chart.h"
 #include "field_combo.h"
+#include "pdf_reading.h"
 #include "window_fixture.h"
 
 namespace {
@@ -14,6 +17,30 @@ QStringList printedLines(const zenlith::PrintDocument& document) {
     QStringList lines;
     for (const zenlith::PrintItem& item : document.items) lines << std::get<zenlith::PrintedLine>(item).text;
     return lines;
+}
+
+// The smallest rectangle holding every pixel of the page that is not white.
+QRect paintedPart(const QImage& page) {
+    QRect painted;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 245) painted |= QRect(x, y, 1, 1);
+        }
+    }
+    return painted;
+}
+
+// The mean difference of two images of one size, over the three colours.
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
 }
 
 class PrintTest : public WindowTest {
@@ -63,6 +90,29 @@ TEST_F(PrintTest, ScreenIsPrintedWithTheChartFramedAndTheFrameRemovedAfter) {
     EXPECT_NE(printed, window->grab().toImage());
     static_cast<zenlith::SkyChart*>(chartFrame())->showBorder(true);
     EXPECT_EQ(printed, window->grab().toImage());
+}
+
+// The painted pages, read back by poppler: the window alone on the first and
+// only page, scaled whole, looking like the window.
+TEST_F(PrintTest, ScreenIsPaintedOnTheFirstPageAsTheWindowLooks) {
+    if (!zenlith::test::popplerAvailable()) GTEST_SKIP() << "poppler-utils is not installed; cannot read PDFs back";
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("window.pdf"));
+    startAt("05/03/2024", "17:45:30");
+    printer->paintInto = pdf;
+    pressCompute();
+    click("Command7");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(zenlith::test::pdfPageCount(pdf), 1);
+    EXPECT_EQ(zenlith::test::pdfImagePages(pdf), QList<int>{1});
+    const QImage page = zenlith::test::pdfPageImage(pdf, 1, 60);
+    const QRect painted = paintedPart(page);
+    ASSERT_GT(painted.width(), page.width() / 2);
+    const QImage shown = window->grab().toImage();
+    EXPECT_NEAR(double(painted.width()) / painted.height(), double(shown.width()) / shown.height(), 0.03);
+    const QImage expected = shown.scaled(painted.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .convertToFormat(QImage::Format_RGB32);
+    EXPECT_LT(meanDifference(page.copy(painted), expected), 10.0);
 }
 
 TEST_F(PrintTest, AFailedPrintLeavesTheWindowAsItWas) {

@@ -75,17 +75,6 @@ TEST_F(PdfPrinterTest, WrapsALineWiderThanThePageInsteadOfCuttingItAndKeepsRight
     EXPECT_GT(boxes.lines.back().left(), boxes.pageWidth / 2);
 }
 
-TEST_F(PdfPrinterTest, PutsAnImageOnAPageOfItsOwn) {
-    PdfPrinter printer(file());
-    printer.printLine(QStringLiteral("before"));
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::darkBlue);
-    printer.printImage(image);
-    ASSERT_EQ(printer.endDocument(), PrintStatus::printed);
-    EXPECT_EQ(test::pdfPageCount(file()), 2);
-    EXPECT_EQ(test::pdfImageCount(file()), 1);
-}
-
 TEST(PdfPrinter, ReportsAFailureWhenTheFileCannotBeWritten) {
     PdfPrinter printer(QStringLiteral("/nonexistent-folder/out.pdf"));
     printer.printLine(QStringLiteral("x"));

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace zenlith::test {
 
@@ -68,10 +69,23 @@ int pdfPageCount(const QString& fileName) {
     return pages.match(run(QStringLiteral("pdfinfo"), {fileName})).captured(1).toInt();
 }
 
-int pdfImageCount(const QString& fileName) {
-    // The listing has two header lines, then one line per image.
+QList<int> pdfImagePages(const QString& fileName) {
+    // The listing has two header lines, then one line per image, its page first.
     const QString listing = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), fileName});
-    return static_cast<int>(listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) - 2;
+    QList<int> pages;
+    for (const QString& line : listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2)) {
+        pages.append(line.split(QLatin1Char(' '), Qt::SkipEmptyParts).constFirst().toInt());
+    }
+    return pages;
+}
+
+QImage pdfPageImage(const QString& fileName, int page, int dotsPerInch) {
+    const QTemporaryDir folder;
+    const QString prefix = folder.filePath(QStringLiteral("page"));
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
+                                     QString::number(dotsPerInch), QStringLiteral("-f"), QString::number(page),
+                                     QStringLiteral("-l"), QString::number(page), fileName, prefix});
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace zenlith::test

@@ -1,6 +1,7 @@
 #pragma once
 // Reads a PDF back with poppler's command-line tools, independently of the Qt
 // code that wrote it.
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -33,6 +34,10 @@ struct PdfLineBoxes {
 };
 PdfLineBoxes pdfLineBoxes(const QString& fileName);
 
-int pdfImageCount(const QString& fileName);
+// The page of each image, in the order of the pages.
+QList<int> pdfImagePages(const QString& fileName);
+
+// A page as poppler paints it, at the given resolution.
+QImage pdfPageImage(const QString& fileName, int page, int dotsPerInch);
 
 }  // namespace zenlith::test

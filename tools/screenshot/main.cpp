@@ -2,7 +2,8 @@
 // window after two fixed computations (a day with the Sun up, a night with
 // the Moon up), the same night in the night view, the time menu open, the
 // day's events, the month's table by day and by night and its printed page,
-// the About box, and the splash. Run it on the offscreen platform; settings go
+// the About box, the splash, and the sky map by day, in twilight, at night,
+// in the night view and zoomed. Run it on the offscreen platform; settings go
 // to a temporary file, never the user's.
 #include <QApplication>
 #include <QDir>
@@ -21,7 +22,12 @@
 #include "document_printer.h"
 #include "application_setup.h"
 #include "application_window.h"
+#include "coming_window.h"
 #include "events_window.h"
+#include "israel_clock_rules.h"
+#include "night_view.h"
+#include "sky_map_window.h"
+#include "summer_time.h"
 #include "clock.h"
 #include "menu_texts.h"
 #include "message_box.h"
@@ -48,6 +54,17 @@ public:
         return zenlith::PrintStatus::printed;
     }
     QImage image;
+};
+
+// Nothing is printed while pictures are taken.
+class NoPrinter : public zenlith::Printer {
+public:
+    void setFontSize(int) override {}
+    void setLandscape(bool) override {}
+    void setRightToLeft(bool) override {}
+    void printLine(const QString&) override {}
+    void printImage(const QImage&) override {}
+    zenlith::PrintStatus endDocument() override { return zenlith::PrintStatus::noPrinter; }
 };
 
 struct Instant {
@@ -109,6 +126,41 @@ public:
         return page.image.save(folder_.filePath(QString::fromLatin1(file)));
     }
 
+    // A year of coming events from a computed instant (universal time).
+    bool comingEvents(const char* file, double julianDate) {
+        const zenlith::IsraelClockRules rules;
+        zenlith::SkyDocument document(rules);
+        zenlith::SkyState state;
+        state.instant = julianDate;
+        document.setComputed(state);
+        NoPrinter printer;
+        zenlith::ComingWindow window(document, printer);
+        window.show();
+        QApplication::processEvents();
+        return save(window.grab(), file);
+    }
+
+    // The sky map on a document of its own, at a civil time of the site.
+    bool skyMap(const char* file, const zenlith::CivilDateTime& local, bool disc, bool night, double zoom) {
+        zenlith::IsraelClockRules rules;
+        zenlith::SkyDocument document(rules);
+        zenlith::SkyState state;
+        state.entered = local;
+        state.instant = zenlith::universalTimeOf(rules, local);
+        document.setComputed(state);
+        NoPrinter printer;
+        settings_.setValue(QStringLiteral("skyMap/disc"), disc);
+        zenlith::SkyMapWindow window(document, settings_, printer, messages_);
+        window.resize(1100, 760);
+        window.show();
+        if (zoom > 1) window.view().zoomBy(zoom, QPointF(window.view().width() * 0.62, window.view().height() * 0.62));
+        zenlith::applyNightView(window, night);
+        QApplication::processEvents();
+        const bool saved = save(window.grab(), file);
+        zenlith::applyNightView(window, false);
+        return saved;
+    }
+
     bool about(const char* file) {
         QMessageBox box(QMessageBox::NoIcon, zenlith::qtText(zenlith::menu_texts::about),
                         zenlith::qtText(zenlith::aboutText()), QMessageBox::Ok);
@@ -163,6 +215,12 @@ int main(int argc, char* argv[]) {
                        pictures.monthTable("month-table.png", day, false) &&
                        pictures.monthTable("month-table-night.png", day, true) &&
                        pictures.monthPage("month-printed.png", day) &&
-                       pictures.about("about.png") && pictures.splash("splash.png");
+                                              pictures.comingEvents("coming-events.png", 2461100.5) &&  // 2026-03-01 0h UT
+                       pictures.about("about.png") && pictures.splash("splash.png") &&
+                       pictures.skyMap("sky-map-day.png", {2024, 6, 21, 12, 0}, true, false, 1) &&
+                       pictures.skyMap("sky-map-twilight.png", {2026, 12, 7, 17, 15}, false, false, 1) &&
+                       pictures.skyMap("sky-map-night.png", {2026, 12, 7, 22, 0}, true, false, 1) &&
+                       pictures.skyMap("sky-map-night-view.png", {2026, 12, 7, 22, 0}, true, true, 1) &&
+                       pictures.skyMap("sky-map-zoomed.png", {2026, 12, 7, 22, 0}, true, false, 3);
     return saved ? 0 : 1;
 }
