@@ -64,7 +64,7 @@ std::optional<Failure> Run::checkGivenInstants() const {
     if (const auto& range = options_.range) {
         if (auto failure = check("--from", range->from)) return failure;
         if (auto failure = check("--to", range->to)) return failure;
-        if (julianDateOf(range->to) < julianDateOf(range->from)) {
+        if (!(julianDateOf(range->from) <= julianDateOf(range->to))) {
             return Failure{"--to must not be before --from", exitUsage};
         }
         // The window takes a year of 0 for a year not entered.
@@ -78,7 +78,15 @@ std::optional<Failure> Run::checkGivenInstants() const {
 
 std::unique_ptr<InstantSource> Run::makeSource() const {
     if (!options_.at.empty()) return std::make_unique<ListSource>(options_.at);
-    if (options_.range) return std::make_unique<RangeSource>(*options_.range);
+    if (options_.range) {
+        std::unique_ptr<ClockRules> rules;
+        switch (options_.summer) {
+            case SummerMode::automatic: rules = settings_.makeClockRules(); break;
+            case SummerMode::on: rules = std::make_unique<FixedClockRules>(3 * 3600, true); break;
+            case SummerMode::off: rules = std::make_unique<FixedClockRules>(2 * 3600, false); break;
+        }
+        return std::make_unique<RangeSource>(*options_.range, std::move(rules));
+    }
     return std::make_unique<LineSource>(settings_.inputFd);
 }
 

@@ -18,28 +18,20 @@ namespace {
 
 CivilDateTime dayOf(const CivilDateTime& when) { return {when.year, when.month, when.day, 0, 0}; }
 
-CivilDateTime nextDay(CivilDateTime day) {
-    if (++day.day > daysInMonth(day.year, day.month)) {
-        day.day = 1;
-        if (++day.month > 12) {
-            day.month = 1;
-            ++day.year;
-        }
-    }
-    return day;
-}
-
 // Visits the dates of --at in their order, or every date from --from to --to,
-// one at a time however long the range; stops at the first false.
+// one at a time however long the range, each with the instant given for it;
+// stops at the first false.
 template <typename Visit>
 bool forEachDate(const Options& options, Visit visit) {
     for (const CivilDateTime& when : options.at) {
-        if (!visit(dayOf(when))) return false;
+        if (!visit(dayOf(when), when)) return false;
     }
     if (const auto& range = options.range) {
+        if (!isValidCivilDateTime(range->from)) return visit(dayOf(range->from), range->from);
+        if (!isValidCivilDateTime(range->to)) return visit(dayOf(range->to), range->to);
         const double last = julianDateOf(dayOf(range->to));
-        for (CivilDateTime day = dayOf(range->from); julianDateOf(day) <= last; day = nextDay(day)) {
-            if (!visit(day)) return false;
+        for (CivilDateTime day = dayOf(range->from); julianDateOf(day) <= last; day = nextCivilDay(day)) {
+            if (!visit(day, day)) return false;
         }
     }
     return true;
@@ -54,11 +46,7 @@ std::string dateText(const CivilDateTime& day) {
 void appendSheet(std::string& out, const CivilDateTime& day, const DaySheet& sheet, const ClockRules& rules,
                  TableStyle style) {
     if (style == TableStyle::json) {
-        out += "{\"date\":\"" + dateText(day) + "\",";
-        std::string sheetJson;
-        appendDaySheetJson(sheetJson, sheet, rules);
-        out.append(sheetJson, 1);  // its opening brace is already written
-        out += '\n';
+        appendDayJsonLine(out, day, sheet, rules);
         return;
     }
     out += dateText(day) + '\n';
@@ -67,6 +55,19 @@ void appendSheet(std::string& out, const CivilDateTime& day, const DaySheet& she
 }
 
 }  // namespace
+
+void appendDayJsonLine(std::string& out, const CivilDateTime& day, const DaySheet& sheet, const ClockRules& rules,
+                       std::string_view more) {
+    out += "{\"date\":\"" + dateText(day) + "\",";
+    std::string sheetJson;
+    appendDaySheetJson(sheetJson, sheet, rules);
+    out.append(sheetJson, 1);  // its opening brace is already written
+    if (!more.empty()) {
+        out.pop_back();  // its closing brace
+        out.append(",").append(more).append("}");
+    }
+    out += '\n';
+}
 
 int runDayEvents(const Options& options, const RunSettings& settings, std::ostream& errors) {
     auto fail = [&errors](const std::string& message, int status) {
@@ -83,7 +84,7 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
     std::string text;
     std::optional<std::string> failure;
     int status = exitFailed;
-    forEachDate(options, [&](const CivilDateTime& day) {
+    forEachDate(options, [&](const CivilDateTime& day, const CivilDateTime& given) {
         if (interrupted()) {
             failure = "interrupted";
             status = exitInterrupted;
@@ -91,6 +92,12 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
         }
         if (!isValidCivilDateTime(day)) {
             failure = "--events: " + dateText(day) + " is not a day of the calendar";
+            return false;
+        }
+        if (!isValidCivilDateTime(given) || given.hour == 24 || given.year == 0) {  // the figures refuse it too
+            std::string instant;
+            appendInstantText(instant, given);
+            failure = "--events: " + instant + " is not a time of the day";
             return false;
         }
         const auto sheet = days.sheetFor(options.model, *rules, day.year, day.month, day.day);

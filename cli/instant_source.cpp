@@ -13,8 +13,13 @@ namespace zenlith::cli {
 
 namespace {
 
-constexpr double minutesPerDay = 1440;
 constexpr std::size_t readSize = 1 << 16;
+
+// Roughly how long a step is, in days: a first guess at the rows a range holds.
+double approximateDays(const RangeStep& step) {
+    static constexpr double unitDays[] = {1.0 / 1440, 1.0 / 24, 1, 30.436875, 365.2425};
+    return unitDays[static_cast<int>(step.unit)] * static_cast<double>(step.count);
+}
 
 }  // namespace
 
@@ -26,19 +31,42 @@ void ListSource::next(InstantBlock& block) {
     done_ += count;
 }
 
-RangeSource::RangeSource(const InstantRange& range)
-    : firstReading_(julianDateOf(range.from)), stepMinutes_(range.stepMinutes) {
-    const double spanMinutes = std::round((julianDateOf(range.to) - firstReading_) * minutesPerDay);
-    count_ = spanMinutes < 0 ? 0 : static_cast<std::uint64_t>(spanMinutes) / static_cast<std::uint64_t>(stepMinutes_) + 1;
+RangeSource::RangeSource(const InstantRange& range, std::unique_ptr<ClockRules> rules)
+    : rules_(std::move(rules)), step_(range.step) {
+    const bool summer = summerTimeAt(*rules_, range.from).value_or(false);
+    first_ = {range.from, summer};
+    const double firstInstant = universalTimeOf(*rules_, range.from, summer);
+    lastInstant_ = universalTimeOf(*rules_, range.to, summerTimeAt(*rules_, range.to).value_or(false));
+    previousInstant_ = firstInstant - 1;
+    if (lastInstant_ < firstInstant) return;
+    // A guess close to the count, then moved to where the rows pass the end.
+    auto guess = static_cast<std::uint64_t>(std::max(0.0, (lastInstant_ - firstInstant) / approximateDays(step_)));
+    while (guess > 0 && !withinRange(guess)) --guess;
+    while (withinRange(guess + 1)) ++guess;
+    count_ = guess + 1;
+}
+
+std::optional<LocalTime> RangeSource::row(std::uint64_t n) const {
+    return stepped(*rules_, first_, step_.unit, static_cast<long long>(n) * step_.count);
+}
+
+bool RangeSource::withinRange(std::uint64_t n) const {
+    const std::optional<LocalTime> at = row(n);
+    return at && universalTimeOf(*rules_, at->clock, at->summer) <= lastInstant_ + 1e-9;
 }
 
 void RangeSource::next(InstantBlock& block) {
     block = {};
     const std::uint64_t count = std::min<std::uint64_t>(instantsPerBlock, count_ - done_);
     for (std::uint64_t n = done_; n < done_ + count; ++n) {
-        // From the first instant each time, so that no error accumulates.
-        const double minutes = static_cast<double>(n) * static_cast<double>(stepMinutes_);
-        block.instants.push_back(civilDateTimeOf(firstReading_ + minutes / minutesPerDay));
+        const std::optional<LocalTime> at = row(n);
+        if (!at) continue;
+        const double instant = universalTimeOf(*rules_, at->clock, at->summer);
+        // A leap day the calendar does not name can send two day steps to one day.
+        if (instant <= previousInstant_ + 1e-9) continue;
+        previousInstant_ = instant;
+        block.instants.push_back(at->clock);
+        block.summerTimes.push_back(at->summer);
     }
     done_ += count;
 }

@@ -2,6 +2,7 @@
 // Where the instants come from, a block at a time, so that memory stays the
 // same however many there are: the --at list, a range, or lines of text.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ namespace zenlith::cli {
 
 struct InstantBlock {
     std::vector<CivilDateTime> instants;  // ready to compute
+    std::vector<bool> summerTimes;        // a range's: the clock's summer time at each of them
     std::vector<std::string> lines;       // or still to be read as instants
     std::uint64_t firstLineNumber = 1;    // of lines[0], counting from 1
     // Reading stopped after this block's items, for this reason.
@@ -42,19 +44,27 @@ private:
     std::size_t done_ = 0;
 };
 
-// Steps of the site's clock from the range's first instant; the last one is
-// the latest that does not pass the range's end.
+// Steps from the range's first instant, each counted from it (the n-th month
+// is --from and n months); the last one is the latest that does not pass the
+// range's end. Every row is a later instant than the one before, also across
+// the clock's changes.
 class RangeSource final : public InstantSource {
 public:
-    explicit RangeSource(const InstantRange& range);
+    RangeSource(const InstantRange& range, std::unique_ptr<ClockRules> rules);
     void next(InstantBlock& block) override;
+    // At most this many: a row that would repeat an instant is left out.
     std::optional<std::uint64_t> total() const override { return count_; }
 
 private:
-    double firstReading_;  // the first instant's clock reading as a Julian date
-    long long stepMinutes_;
-    std::uint64_t count_;
+    std::optional<LocalTime> row(std::uint64_t n) const;
+    bool withinRange(std::uint64_t n) const;
+    std::unique_ptr<ClockRules> rules_;
+    LocalTime first_;
+    RangeStep step_;
+    double lastInstant_;
+    std::uint64_t count_ = 0;
     std::uint64_t done_ = 0;
+    double previousInstant_;
 };
 
 // Lines from a file descriptor. A line longer than any instant, or a failed

@@ -57,8 +57,8 @@ bool InstantWorker::summerTimeAt(const CivilDateTime& when) const {
 }
 
 std::optional<std::string_view> InstantWorker::appendRows(const CivilDateTime& when, std::string& out,
-                                                          Fields fields) {
-    const bool summer = summerTimeAt(when);
+                                                          Fields fields, std::optional<bool> summerTime) {
+    const bool summer = summerTime.value_or(summerTimeAt(when));
     const FieldTexts texts = fieldTextsOf(when, summer);
     if (fields == Fields::toJudge) {
         if (const auto refusal = typedFieldsRefusal(texts)) return refusal->prompt;
@@ -88,7 +88,9 @@ void InstantWorker::run(const InstantBlock& block, std::size_t first, std::size_
             }
             when = *parsed;
         }
-        if (const auto refusal = appendRows(when, output_, fields)) {
+        const std::optional<bool> summer =
+            block.summerTimes.empty() ? std::nullopt : std::optional<bool>(block.summerTimes[n]);
+        if (const auto refusal = appendRows(when, output_, fields, summer)) {
             const std::string where =
                 block.lines.empty() ? "instant" : "standard input line " + std::to_string(block.firstLineNumber + n) + ":";
             error_ = describeRefusal(where, when, *refusal);

@@ -31,9 +31,11 @@ public:
     // range lie between its two ends, which were judged already.
     enum class Fields { toJudge, judged };
 
-    // Appends one instant's rows; the window's reason when it refuses it.
+    // Appends one instant's rows, the summer-time box as given or else by
+    // the clock's rules; the window's reason when it refuses it.
     std::optional<std::string_view> appendRows(const CivilDateTime& when, std::string& out,
-                                               Fields fields = Fields::toJudge);
+                                               Fields fields = Fields::toJudge,
+                                               std::optional<bool> summerTime = std::nullopt);
 
 private:
     bool summerTimeAt(const CivilDateTime& when) const;

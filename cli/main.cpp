@@ -1,18 +1,22 @@
 // zenlith-ephemeris: the report's figures for many instants, as a table.
 #include <unistd.h>
 
+#include <chrono>
 #include <iostream>
 #include <string_view>
 #include <vector>
 
+#include "almanac_run.h"
 #include "ephemeris_run.h"
 #include "events_run.h"
+#include "next_run.h"
 #include "interruption.h"
 #include "zone_clock_rules.h"
 #include "message_text.h"
 #include "options.h"
 #include "place_catalogue.h"
 #include "world_cities.h"
+#include "stars_run.h"
 
 namespace {
 
@@ -32,6 +36,12 @@ int listPlaces(const zenlith::PlaceCatalogue& catalogue, const std::string& text
     }
     for (const zenlith::PlaceEntry* entry : found) std::cout << zenlith::cli::placeListLine(*entry) << '\n';
     return std::cout.flush() ? 0 : zenlith::cli::exitFailed;
+}
+
+// The system clock as a Julian date in universal time.
+double nowJulianDate() {
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    return 2440587.5 + std::chrono::duration<double>(sinceEpoch).count() / 86400;
 }
 
 }  // namespace
@@ -74,17 +84,24 @@ int main(int argc, char** argv) {
                               << ", so the place's civil time cannot be told; install tzdata or give --tz\n";
                     return exitFailed;
                 }
-                if (!options.range && options.at.empty() && ::isatty(STDIN_FILENO)) {
+                if (!options.next && !options.range && !options.almanac && options.at.empty() && ::isatty(STDIN_FILENO)) {
                     std::cerr << "zenlith-ephemeris: give instants with --at, with --from and --to, or on standard "
                                  "input (see --help)\n";
                     return exitUsage;
                 }
-                catchInterruptions();
                 settings.makeClockRules = [zone = settings.place.timeZone] {
                     return zenlith::ZoneClockRules::open(zone);
                 };
                 settings.inputFd = STDIN_FILENO;
                 settings.showProgress = ::isatty(STDERR_FILENO) != 0;
+                // The coming events are written only once found: Ctrl+C before
+                // then simply ends the program.
+                if (options.next) {
+                    return runComingEvents(options, settings, nowJulianDate(), std::cerr);
+                }
+                catchInterruptions();
+                if (options.almanac) return runAlmanac(options, settings, std::cerr);
+                if (options.stars) return runStars(options, settings, std::cerr);
                 return options.events ? runDayEvents(options, settings, std::cerr)
                                       : runEphemeris(options, settings, std::cerr);
             },

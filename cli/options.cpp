@@ -35,7 +35,8 @@ other scripts are read as the window reads them):
       --at INSTANT         one instant; may be given more than once
       --from INSTANT       first instant of a range
       --to INSTANT         last instant of the range (included when a step lands on it)
-      --step DURATION      10m, 1h, 1d, 1w ... (minutes, hours, days, weeks; default 1h)
+      --step DURATION      10m, 1h, 1d, 1w, 1mo, 1y (minutes, hours, days, weeks,
+                           months, years; default 1h)
   With none of these, the instants are read from standard input, one a line.
       --summer MODE        auto (the zone's rules, the default), on (summer
                            time: UT+3 in Israel) or off (UT+2 in Israel)
@@ -55,6 +56,22 @@ What to print:
                            (rises, culminations, sets, twilights, Moon phases,
                            the Hebrew date) as text or json, in the place's clock;
                            not with --bodies, --fields or --full
+      --next               instead of figures, the sky's coming events from
+                           --from (default now) to --to (default a year on), on
+                           the precise model, as text, csv or json
+      --kinds LIST         with --next, comma-separated, from: phases,seasons,
+                           planets,approaches,eclipses (default: all)
+      --stars              instead of the bodies, the stars of the Bright Star
+                           Catalogue at each instant: hr, name, mag, ra, decl
+                           (apparent, of date), az, alt (refracted)
+      --mag-limit M        with --stars, only stars of magnitude M or brighter
+      --almanac            instead of figures, the month's table of every month
+                           from --from YYYY-MM to --to YYYY-MM: a row a day with
+                           the Hebrew date, the Sun's and the Moon's rises and
+                           sets, the twilights, the Moon's illumination and
+                           phases and the festivals, as text, csv or json
+                           (a day's --events object with "holidays"), in
+                           Israel's clock
 
       --help               show this help and exit
       --version            show the version and exit
@@ -69,10 +86,12 @@ constexpr std::string_view instantHint = "; write YYYY-MM-DD HH:MM";
 
 struct Reader {
     Options options;
-    bool formatGiven = false;
+    bool almanac = false;
     std::optional<CivilDateTime> from;
     std::optional<CivilDateTime> to;
-    std::optional<long long> step;
+    std::optional<CivilDateTime> fromMonth;  // "YYYY-MM", for --almanac
+    std::optional<CivilDateTime> toMonth;
+    std::optional<RangeStep> step;
     std::map<std::string_view, int> seen;
 };
 
@@ -85,6 +104,17 @@ std::vector<std::string_view> splitList(std::string_view text) {
         if (comma == std::string_view::npos) return items;
         start = comma + 1;
     }
+}
+
+std::optional<EventGroup> groupNamed(std::string_view name) {
+    static constexpr std::pair<std::string_view, EventGroup> groups[] = {
+        {"phases", EventGroup::phases},         {"seasons", EventGroup::seasons},
+        {"planets", EventGroup::planets},       {"approaches", EventGroup::approaches},
+        {"eclipses", EventGroup::eclipses}};
+    for (const auto& [known, group] : groups) {
+        if (known == name) return group;
+    }
+    return std::nullopt;
 }
 
 // A comma-separated list of names, each known and none twice.
@@ -126,6 +156,19 @@ std::optional<std::string> readInstant(std::string_view option, std::string_view
     return std::nullopt;
 }
 
+// An instant, or a month "YYYY-MM" (which only --almanac takes).
+std::optional<std::string> readRangeEnd(std::string_view option, std::string_view text,
+                                        std::optional<CivilDateTime>& instant, std::optional<CivilDateTime>& month) {
+    if (const auto first = parseInstant(std::string(text) + "-01"); first && first->hour == 0) {
+        if (first->month < 1 || first->month > 12) {
+            return std::string(option) + ": " + quotedForMessage(text) + " is not a month; write YYYY-MM";
+        }
+        month = first;
+        return std::nullopt;
+    }
+    return readInstant(option, text, instant.emplace());
+}
+
 template <typename Value>
 std::optional<std::string> readChoice(std::string_view text, std::initializer_list<std::pair<std::string_view, Value>> choices,
                                       Value& into, std::string message) {
@@ -146,11 +189,11 @@ const std::map<std::string_view, Handler>& valueOptions() {
              if (!error) r.options.at.push_back(when);
              return error;
          }},
-        {"--from", [](Reader& r, std::string_view text) { return readInstant("--from", text, r.from.emplace()); }},
-        {"--to", [](Reader& r, std::string_view text) { return readInstant("--to", text, r.to.emplace()); }},
+        {"--from", [](Reader& r, std::string_view text) { return readRangeEnd("--from", text, r.from, r.fromMonth); }},
+        {"--to", [](Reader& r, std::string_view text) { return readRangeEnd("--to", text, r.to, r.toMonth); }},
         {"--step", [](Reader& r, std::string_view text) -> std::optional<std::string> {
              r.step = parseStep(text);
-             if (!r.step) return "--step must be a positive duration such as 10m, 1h or 1d";
+             if (!r.step) return "--step must be a positive duration such as 10m, 1h, 1d, 1mo or 1y";
              return std::nullopt;
          }},
         {"--summer", [](Reader& r, std::string_view text) {
@@ -200,6 +243,19 @@ const std::map<std::string_view, Handler>& valueOptions() {
              r.options.place.timeZone = std::string(text);
              return std::nullopt;
          }},
+        {"--kinds", [](Reader& r, std::string_view text) {
+             return readList("--kinds", text, "phases, seasons, planets, approaches, eclipses", groupNamed,
+                             r.options.kinds);
+         }},
+        {"--mag-limit", [](Reader& r, std::string_view text) -> std::optional<std::string> {
+             double limit = 0;
+             const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), limit);
+             if (error != std::errc() || end != text.data() + text.size() || !(limit >= -2 && limit <= 10)) {
+                 return "--mag-limit must be a magnitude from -2 to 10, such as 4.5";
+             }
+             r.options.magnitudeLimit = limit;
+             return std::nullopt;
+         }},
         {"--output", [](Reader& r, std::string_view text) -> std::optional<std::string> {
              if (text.empty()) return "--output needs a file name";
              r.options.outputPath = std::string(text);
@@ -209,7 +265,42 @@ const std::map<std::string_view, Handler>& valueOptions() {
     return handlers;
 }
 
+// The month's table runs over whole months, in Israel's own clock.
+std::optional<std::string> finishAlmanac(Reader& r) {
+    if (r.options.events) return "--almanac and --events cannot be combined";
+    if (r.from || r.to) return "--almanac takes months: --from YYYY-MM --to YYYY-MM";
+    if (!r.fromMonth || !r.toMonth) return "--almanac needs its months from --from and --to, such as --from 2026-01 --to 2026-12";
+    if (!r.options.at.empty() || r.step) return "--almanac takes no --at or --step";
+    if (r.seen.contains("--bodies") || r.seen.contains("--fields") || r.options.columns.full) {
+        return "--almanac has its own columns; leave out --bodies, --fields and --full";
+    }
+    if (r.options.columns.style == TableStyle::tsv) return "--almanac prints --format text, csv or json";
+    if (r.seen.contains("--summer") && r.options.summer != SummerMode::automatic) {
+        return "--almanac follows Israel's clock; leave out --summer or give --summer auto";
+    }
+    if (julianDateOf(*r.toMonth) < julianDateOf(*r.fromMonth)) return "--almanac: --to comes before --from";
+    r.options.almanac = MonthRange{r.fromMonth->year, r.fromMonth->month, r.toMonth->year, r.toMonth->month};
+    return std::nullopt;
+}
+
+// The coming events take a span, either end optional, and no step.
+std::optional<std::string> finishNext(Reader& r) {
+    if (!r.options.next) return r.seen.contains("--kinds") ? std::optional<std::string>("--kinds needs --next") : std::nullopt;
+    if (r.options.events) return "--next and --events cannot be combined";
+    if (!r.options.at.empty()) return "--next takes its span from --from and --to, not --at";
+    if (r.step) return "--next takes no --step";
+    if (r.options.columns.style == TableStyle::tsv) return "--next prints --format text, csv or json";
+    r.options.nextFrom = r.from;
+    r.options.nextTo = r.to;
+    if (r.to && !r.from) return "--to needs --from";
+    return std::nullopt;
+}
+
 std::optional<std::string> finishRange(Reader& r) {
+    if (r.almanac) return finishAlmanac(r);
+    for (const auto& [option, month] : {std::pair{"--from", r.fromMonth}, std::pair{"--to", r.toMonth}}) {
+        if (month) return std::string(option) + ": a month is read only with --almanac" + std::string(instantHint);
+    }
     if (!r.from && !r.to) {
         if (r.step) return "--step needs --from and --to";
         return std::nullopt;
@@ -217,7 +308,7 @@ std::optional<std::string> finishRange(Reader& r) {
     if (!r.from) return "--to needs --from";
     if (!r.to) return "--from needs --to";
     if (!r.options.at.empty()) return "--at cannot be combined with --from and --to";
-    r.options.range = InstantRange{*r.from, *r.to, r.step.value_or(60)};
+    r.options.range = InstantRange{*r.from, *r.to, r.step.value_or(RangeStep{})};
     return std::nullopt;
 }
 
@@ -237,31 +328,54 @@ std::optional<std::string> checkEvents(const Reader& r) {
     return std::nullopt;
 }
 
+// The stars are a table of their own: their columns are fixed, their places
+// of date are the precise ones.
+std::optional<std::string> checkStars(const Reader& r) {
+    if (!r.options.stars) {
+        if (r.options.magnitudeLimit) return "--mag-limit needs --stars";
+        return std::nullopt;
+    }
+    if (r.options.events) return "--stars cannot be combined with --events";
+    if (!r.options.range && r.options.at.empty()) return "--stars needs its instants from --at or from --from and --to";
+    for (const std::string_view option : {"--bodies", "--fields", "--model"}) {
+        if (r.seen.contains(option)) return "--stars prints its own columns; leave out " + std::string(option);
+    }
+    return std::nullopt;
+}
+
 std::string valueExample(std::string_view option) {
     if (option == "--at" || option == "--from" || option == "--to") return " such as \"2026-03-01 12:00\"";
-    if (option == "--step") return " such as 10m, 1h or 1d";
+    if (option == "--step") return " such as 10m, 1h, 1d, 1mo or 1y";
+    if (option == "--mag-limit") return " such as 4.5";
     if (option == "--lat" || option == "--lon") return " in degrees such as 31.7683";
     return "";
 }
 
 }  // namespace
 
-std::optional<long long> parseStep(std::string_view typed) {
+std::optional<RangeStep> parseStep(std::string_view typed) {
     const std::string cleaned = cleanEnteredText(typed);
     const std::string_view text = cleaned;
     long long count = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
     if (error != std::errc() || end == text.data() || count <= 0) return std::nullopt;
     const std::string_view unit(end, static_cast<std::size_t>(text.data() + text.size() - end));
-    static constexpr std::pair<std::string_view, long long> units[] = {
-        {"m", 1}, {"min", 1}, {"h", 60}, {"d", 1440}, {"w", 10080},
+    struct Unit {
+        std::string_view name;
+        StepUnit unit;
+        long long times;
+        long long perYears;  // how many in 20000 years, longer than any span the window takes
     };
-    // Longer than any span of years the window takes: keeps the arithmetic exact.
-    constexpr long long longestStep = 20000LL * 366 * 1440;
-    for (const auto& [name, minutes] : units) {
-        if (unit == name) {
-            if (count > longestStep / minutes) return std::nullopt;
-            return count * minutes;
+    static constexpr Unit units[] = {
+        {"m", StepUnit::minute, 1, 20000LL * 366 * 1440}, {"min", StepUnit::minute, 1, 20000LL * 366 * 1440},
+        {"h", StepUnit::hour, 1, 20000LL * 366 * 24},     {"d", StepUnit::day, 1, 20000LL * 366},
+        {"w", StepUnit::day, 7, 20000LL * 366},           {"mo", StepUnit::month, 1, 20000LL * 12},
+        {"y", StepUnit::year, 1, 20000LL},
+    };
+    for (const Unit& u : units) {
+        if (unit == u.name) {
+            if (count > u.perYears / u.times) return std::nullopt;
+            return RangeStep{u.unit, count * u.times};
         }
     }
     return std::nullopt;
@@ -283,8 +397,15 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
             r.options.listPlaces = withText ? std::string(arguments[++n]) : std::string();
             continue;
         }
-        if (argument == "--full" || argument == "--events") {
-            (argument == "--full" ? r.options.columns.full : r.options.events) = true;
+        if (argument == "--full" || argument == "--events" || argument == "--stars" || argument == "--almanac") {
+            (argument == "--full"     ? r.options.columns.full
+             : argument == "--events" ? r.options.events
+             : argument == "--stars"  ? r.options.stars
+                                      : r.almanac) = true;
+            continue;
+        }
+        if (argument == "--next") {
+            r.options.next = true;
             continue;
         }
         std::optional<std::string_view> value;
@@ -308,8 +429,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
         }
         if (auto error = handler->second(r, *value)) return UsageError{std::move(*error)};
     }
+    if (r.options.next || r.seen.contains("--kinds")) {
+        if (auto error = finishNext(r)) return UsageError{std::move(*error)};
+        return std::move(r.options);
+    }
     if (auto error = finishRange(r)) return UsageError{std::move(*error)};
     if (auto error = checkEvents(r)) return UsageError{std::move(*error)};
+    if (auto error = checkStars(r)) return UsageError{std::move(*error)};
     return std::move(r.options);
 }
 

@@ -9,17 +9,33 @@
 
 #include "civil_date.h"
 #include "place_choice.h"
+#include "coming_event.h"
 #include "sky_model.h"
 #include "table_columns.h"
+#include "time_step.h"
 
 namespace zenlith::cli {
 
 enum class SummerMode { automatic, on, off };
 
+// Minutes and hours are elapsed time; days, weeks (seven days), months and
+// years keep the clock time of --from on the new date.
+struct RangeStep {
+    StepUnit unit = StepUnit::hour;
+    long long count = 1;
+    friend bool operator==(const RangeStep&, const RangeStep&) = default;
+};
+
 struct InstantRange {
     CivilDateTime from;
     CivilDateTime to;  // included when the steps land on it
-    long long stepMinutes = 60;
+    RangeStep step;
+};
+
+// The months of --almanac, both included.
+struct MonthRange {
+    int fromYear = 0, fromMonth = 0;
+    int toYear = 0, toMonth = 0;
 };
 
 struct Options {
@@ -33,6 +49,14 @@ struct Options {
     bool events = false;  // the day's events of each date instead of figures
     PlaceRequest place;   // --place, or --lat, --lon, --height, --tz
     std::optional<std::string> listPlaces;  // --list-places [TEXT]: the places matching it ("" for all)
+    std::optional<MonthRange> almanac;  // the month's table of these months instead of figures
+    // --next: the sky's coming events from --from (or now) to --to (or a year on).
+    bool next = false;
+    std::optional<CivilDateTime> nextFrom;
+    std::optional<CivilDateTime> nextTo;
+    std::vector<EventGroup> kinds;  // --kinds; empty for every kind
+    bool stars = false;   // the catalogue's stars at each instant instead of the bodies
+    std::optional<double> magnitudeLimit;  // with stars: only those at most this faint
 };
 
 struct ShowHelp {};
@@ -45,8 +69,8 @@ using ParsedCommandLine = std::variant<Options, ShowHelp, ShowVersion, UsageErro
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& arguments);
 
-// Parses a step such as 10m, 1h, 1d or 2w into minutes.
-std::optional<long long> parseStep(std::string_view text);
+// Parses a step such as 10m, 1h, 1d, 2w, 1mo or 1y.
+std::optional<RangeStep> parseStep(std::string_view text);
 
 std::string_view helpText();
 

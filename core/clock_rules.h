@@ -22,4 +22,17 @@ public:
     virtual int summerOffsetSeconds() const = 0;
 };
 
+// A clock that never changes: the offset the summer-time box claims, or a
+// test's plain clock.
+class FixedClockRules final : public ClockRules {
+public:
+    FixedClockRules(int offsetSeconds, bool summer) : offsetSeconds_(offsetSeconds), summer_(summer) {}
+    int offsetSecondsAt(double) const override { return offsetSeconds_; }
+    bool isSummerTimeAt(double) const override { return summer_; }
+
+private:
+    int offsetSeconds_;
+    bool summer_;
+};
+
 }  // namespace zenlith

@@ -22,6 +22,6 @@ inline constexpr std::string_view stepBeyondRange = "הצעד חורג מטוו�
 inline constexpr std::string_view outOfRangeTitle = "מחוץ לטווח";
 
 inline constexpr std::string_view beyondPreciseModel =
-    "החישוב המדויק מכסה את השנים 1000 עד 3000 בלבד; לתאריך זה בחרו בחישוב הרגיל";
+    "החישוב המדויק מכסה את השנים 1000 עד 2999 בלבד; לתאריך זה בחרו בחישוב הרגיל";
 
 }  // namespace zenlith::messages

@@ -33,6 +33,30 @@ Reading readLocal(const ClockRules& rules, double localReading) {
 
 }  // namespace
 
+LocalTime localTimeOf(const ClockRules& rules, double julianDate) {
+    const double reading = julianDate + rules.offsetSecondsAt(julianDate) / secondsPerDay;
+    return {civilDateTimeOf(reading), rules.isSummerTimeAt(julianDate), reading};
+}
+
+double universalTimeOf(const ClockRules& rules, const CivilDateTime& local, bool summer) {
+    // Readings and the clock's changes fall on whole seconds: the rules are
+    // asked a little after the instant, which a rounding error may put just
+    // short of a change.
+    constexpr double tenthOfSecond = 0.1 / secondsPerDay;
+    const double reading = julianDateOf(local);
+    for (const double offsetDay : {-0.5, 0.5}) {
+        const int offset = rules.offsetSecondsAt(reading + offsetDay);
+        const double instant = reading - offset / secondsPerDay;
+        const double asked = instant + tenthOfSecond;
+        if (rules.offsetSecondsAt(asked) == offset && rules.isSummerTimeAt(asked) == summer) {
+            return instant;
+        }
+    }
+    const double byRules = universalTimeOfReading(rules, reading);
+    const int claimedHours = (summer ? 1 : 0) - (rules.isSummerTimeAt(byRules) ? 1 : 0);
+    return byRules - claimedHours / 24.0;
+}
+
 double universalTimeOfReading(const ClockRules& rules, double localReading) {
     return readLocal(rules, localReading).instant;
 }

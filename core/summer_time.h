@@ -13,6 +13,22 @@
 
 namespace zenlith {
 
+// An instant as the site's civil clock shows it, to the second, and whether
+// that clock is then on summer time: a time in the hour that repeats in
+// autumn is told apart only by that.
+struct LocalTime {
+    CivilDateTime clock;  // to the second
+    bool summer = false;
+    double reading = 0;   // the clock's reading as a Julian date, unrounded
+};
+
+LocalTime localTimeOf(const ClockRules& rules, double julianDate);
+
+// The instant a clock reading stands for when the summer-time box says
+// which pass it is; a box set against the rules moves the reading by the
+// hour it claims.
+double universalTimeOf(const ClockRules& rules, const CivilDateTime& local, bool summer);
+
 // Nothing for a date or time that does not exist in the calendar.
 std::optional<bool> summerTimeAt(const ClockRules& rules, const CivilDateTime& local);
 

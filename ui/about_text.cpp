@@ -20,7 +20,9 @@ std::string aboutText() {
     text += std::string(erfaLine) + " " + eraVersion() + "\n";
     const QString tz = ZoneClockRules::databaseVersion();
     text += std::string(tzLine) + " " + (tz.isEmpty() ? std::string("?") : tz.toStdString()) + "\n";
-    text += std::string(placesLine);
+    text += std::string(placesLine) + "\n";
+    text += std::string(starsLine) + "\n";
+    text += std::string(figuresLine);
     return text;
 }
 

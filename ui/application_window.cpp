@@ -12,7 +12,10 @@
 #include <array>
 
 #include "about_text.h"
+#include "almanac_window.h"
+#include "coming_window.h"
 #include "events_window.h"
+#include "sky_map_window.h"
 #include "menu_entry.h"
 #include "menu_keys_first.h"
 #include "menu_texts.h"
@@ -146,6 +149,21 @@ void ApplicationWindow::buildViewMenu() {
                 [](const ViewContext& context, QWidget* owner) -> QWidget* {
                     return new EventsWindow(context.document, context.printer, owner);
                 });
+    views_->add(viewMenu_, texts::monthTable, QKeySequence(Qt::CTRL | Qt::Key_L), almanacWindowName,
+                [](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    return new AlmanacWindow(context.document, context.printer, context.pdfSaver, context.messages,
+                                             owner);
+                });
+    views_->add(viewMenu_, texts::comingEvents, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), comingWindowName,
+                [](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    return new ComingWindow(context.document, context.printer, owner);
+                });
+    views_->add(viewMenu_, texts::skyMap, QKeySequence(Qt::Key_F9), skyMapWindowName,
+                [this](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    auto* map = new SkyMapWindow(context.document, settings_, context.printer, context.messages, owner);
+                    map->setNightView(isNightView());
+                    return map;
+                });
 }
 
 void ApplicationWindow::buildHelpMenu() {
@@ -209,6 +227,7 @@ void ApplicationWindow::showChosenModel(ModelKind kind) {
 void ApplicationWindow::setNightView(bool on) {
     nightView_->setChecked(on);
     applyNightView(*window_, on);
+    if (auto* map = static_cast<SkyMapWindow*>(views_->window(skyMapWindowName))) map->setNightView(on);
     if (!on) window_->showComputedColours();
     if (!restoring_) keepValue(settings_, nightKey, on, false);
 }

@@ -20,6 +20,9 @@ namespace zenlith {
 
 // The day's events among the windows of the View menu.
 inline const QString eventsWindowName = QStringLiteral("events");
+inline const QString almanacWindowName = QStringLiteral("almanac");
+inline const QString comingWindowName = QStringLiteral("coming");
+inline const QString skyMapWindowName = QStringLiteral("skyMap");
 
 class ApplicationWindow : public QMainWindow {
 public:

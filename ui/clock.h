@@ -2,6 +2,7 @@
 // Where start-up gets the current date and time: as the texts the fields are
 // cut from. Tests hand in any texts they like.
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -12,14 +13,19 @@ public:
     virtual ~Clock() = default;
     virtual std::string dateText() const = 0;  // dd/mm/yyyy
     virtual std::string timeText() const = 0;  // h:mm:ss or hh:mm:ss, 24-hour
+    // Whether the clock is on summer time, when it knows: in the repeated
+    // autumn hour only this tells the two passes apart.
+    virtual std::optional<bool> summerTime() const { return std::nullopt; }
     // The window keeps its own, for "Now".
     virtual std::unique_ptr<Clock> clone() const = 0;
 };
 
+// Israel's civil time now, whatever time zone the machine is set to.
 class SystemClock : public Clock {
 public:
     std::string dateText() const override;
     std::string timeText() const override;
+    std::optional<bool> summerTime() const override;
     std::unique_ptr<Clock> clone() const override { return std::make_unique<SystemClock>(); }
 };
 

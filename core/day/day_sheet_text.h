@@ -12,7 +12,16 @@ namespace zenlith {
 
 inline constexpr std::string_view daySheetTitle = "אירועי היום";
 
+std::string_view moonPhaseName(MoonPhase phase);
+// The body's Hebrew name with its article ("השמש", "נוגה").
+std::string_view hebrewBodyName(int body);
+
 // illumination: the Moon's illuminated percentage at the entered instant.
+// One line of a body's or a star's rise, culmination and set on a day, in
+// the same words as the sheet's.
+std::string horizonEventsLine(std::string_view name, const BodyEvents& events, const ClockRules& rules,
+                              const DaySpan& span);
+
 std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
                                        std::optional<double> illumination);
 

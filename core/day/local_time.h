@@ -1,24 +1,21 @@
 #pragma once
-// An instant as the site's civil clock shows it, rounded to the minute, and
-// whether that clock is then on summer time: a time in the hour that repeats
-// in autumn is told apart only by that.
+// Times of the site's civil clock as text.
 #include <string>
 
-#include "civil_date.h"
-#include "clock_rules.h"
+#include "summer_time.h"
 
 namespace zenlith {
 
-struct LocalTime {
-    CivilDateTime clock;
-    bool summer = false;
-};
-
-LocalTime localTimeOf(const ClockRules& rules, double julianDate);
-
-// "HH:MM".
+// "HH:MM", to the nearest minute but never past 23:59, so that a time is
+// always read under its own day.
 std::string clockText(const LocalTime& time);
-// "YYYY-MM-DD HH:MM".
+// "YYYY-MM-DD HH:MM", the same way.
 std::string dateAndClockText(const LocalTime& time);
+
+// A span of time as "H:MM", rounded to the minute.
+std::string durationText(double days);
+// ISO 8601 with seconds and the offset in force: "2026-10-25T01:31:07+03:00";
+// an offset with seconds (local mean time) is written "+02:20:54".
+std::string isoTimeText(const ClockRules& rules, double julianDate);
 
 }  // namespace zenlith

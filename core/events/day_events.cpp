@@ -1,5 +1,6 @@
 #include "day_events.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -34,20 +35,22 @@ HorizonEvent horizonEventAt(PlacesMemo& places, int body, double julianDate) {
     return {julianDate, place.Az, altitude};
 }
 
-std::optional<HorizonEvent> first(PlacesMemo& places, int body, const std::vector<Zero>& zeros, Crossing crossing) {
+// The first zero of the crossing fills the slot; any later one joins the rest.
+void sortOut(PlacesMemo& places, int body, const std::vector<Zero>& zeros, Crossing crossing, HorizonKind kind,
+             std::optional<HorizonEvent>& slot, std::vector<LaterEvent>& also) {
     for (const Zero& zero : zeros) {
-        if (zero.crossing == crossing) {
-            return horizonEventAt(places, body, zero.julianDate);
+        if (zero.crossing != crossing) continue;
+        const HorizonEvent event = horizonEventAt(places, body, zero.julianDate);
+        if (slot) {
+            also.push_back({kind, event});
+        } else {
+            slot = event;
         }
     }
-    return std::nullopt;
 }
 
 BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span, double dip) {
-    const TimeFunction aboveHorizon = [&](double t) {
-        const SkyPlaces& at = places.at(t);
-        return at.bodies[body].AltAirless - riseAltitude(body, at) + dip;
-    };
+    const TimeFunction aboveHorizon = [&](double t) { return aboveRiseAltitude(body, places.at(t)) + dip; };
     // Minus the sine of the azimuth rises through zero as the body crosses
     // the meridian in the south, and falls through it in the north.
     const TimeFunction westOfSouth = [&](double t) {
@@ -55,9 +58,12 @@ BodyEvents findBodyEvents(PlacesMemo& places, int body, SearchSpan span, double 
     };
     const std::vector<Zero> horizon = findZeros(aboveHorizon, span);
     BodyEvents events;
-    events.rise = first(places, body, horizon, Crossing::upward);
-    events.set = first(places, body, horizon, Crossing::downward);
-    events.transit = first(places, body, findZeros(westOfSouth, span, Crossing::upward), Crossing::upward);
+    sortOut(places, body, horizon, Crossing::upward, HorizonKind::rise, events.rise, events.also);
+    sortOut(places, body, horizon, Crossing::downward, HorizonKind::set, events.set, events.also);
+    sortOut(places, body, findZeros(westOfSouth, span, Crossing::upward), Crossing::upward, HorizonKind::transit,
+            events.transit, events.also);
+    std::sort(events.also.begin(), events.also.end(),
+              [](const LaterEvent& a, const LaterEvent& b) { return a.event.julianDate < b.event.julianDate; });
     if (horizon.empty()) {
         const bool up = aboveHorizon(span.start) > 0;
         events.upAllDay = up;

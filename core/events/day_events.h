@@ -19,7 +19,16 @@ struct HorizonEvent {
     double altitude = 0;  // degrees, seen from the site, without refraction
 };
 
-// Each the first of its kind in the day; nothing where the body does not do it.
+enum class HorizonKind { rise, transit, set };
+
+struct LaterEvent {
+    HorizonKind kind = HorizonKind::rise;
+    HorizonEvent event;
+};
+
+// Each the first of its kind in the day; nothing where the body does not do
+// it. A body whose day is a little shorter than the civil one can rise,
+// culminate or set twice in it: the later ones are kept apart.
 struct BodyEvents {
     std::optional<HorizonEvent> rise;
     std::optional<HorizonEvent> transit;  // crossing the meridian south of the zenith
@@ -27,6 +36,7 @@ struct BodyEvents {
     // Neither risen nor set: above the horizon, or below it, the whole day.
     bool upAllDay = false;
     bool downAllDay = false;
+    std::vector<LaterEvent> also;         // in time order
 };
 
 // The Sun's centre 6, 12 and 18 degrees below the horizon, without refraction.

@@ -35,4 +35,8 @@ double riseAltitude(int body, const SkyPlaces& places) {
     return (places.moon.topocentric ? 0 : parallax) - semiDiameter - standardRefraction;
 }
 
+double aboveRiseAltitude(int body, const SkyPlaces& places) {
+    return places.bodies[body].AltAirless - riseAltitude(body, places);
+}
+
 }  // namespace zenlith

@@ -24,4 +24,8 @@ double moonParallax(const MoonValues& moon);
 // parallax where the model's altitude is the Earth centre's.
 double riseAltitude(int body, const SkyPlaces& places);
 
+// How far the body's centre stands above the altitude at which it rises,
+// degrees: positive while it is up.
+double aboveRiseAltitude(int body, const SkyPlaces& places);
+
 }  // namespace zenlith

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <optional>
-#include <utility>
 
 #include "time_search.h"
 
@@ -30,45 +29,41 @@ std::vector<Zero> passages(PlacesMemo& places, MoonPhase phase, double from, dou
     return findZeros(beyond, {from, to, step, tolerance}, Crossing::upward);
 }
 
-// Around the mean Moon's estimate first, then over a whole month.
-std::optional<double> lastNewMoon(PlacesMemo& places, double julianDate) {
-    const double estimate = julianDate - places.at(julianDate).moon.elongation / meanRate;
-    for (const double width : {margin, synodicMonth}) {
-        const std::vector<Zero> zeros =
-            passages(places, MoonPhase::newMoon, estimate - width, std::fmin(estimate + width, julianDate));
-        if (!zeros.empty()) {
-            return zeros.back().julianDate;
-        }
-    }
-    return std::nullopt;
-}
+// Mean new Moon of lunation 0 (Meeus, Astronomical Algorithms, ch. 49).
+constexpr double lunationEpoch = 2451550.09766;
 
-std::optional<double> nextPassage(PlacesMemo& places, MoonPhase phase, double previous) {
-    const double estimate = previous + synodicMonth / 4;
-    for (const auto& [from, to] : {std::pair{estimate - margin, estimate + margin},
-                                   std::pair{previous + tolerance, previous + synodicMonth / 2}}) {
-        const std::vector<Zero> zeros = passages(places, phase, from, to);
-        if (!zeros.empty()) {
-            return zeros.front().julianDate;
-        }
-    }
-    return std::nullopt;
+// A phase of one lunation, searched in a bracket that depends on nothing
+// else: so a phase is the same instant on every day that lists it. The mean
+// Moon's instant is first corrected by the model's own elongation there,
+// which keeps the bracket on the phase over the model's whole span of years.
+std::optional<double> phaseOfLunation(PlacesMemo& places, MoonPhase phase, long long lunation) {
+    const double mean = lunationEpoch + (static_cast<double>(lunation) + static_cast<int>(phase) / 4.0) * synodicMonth;
+    if (!places.covers(mean - 2 * margin) || !places.covers(mean + 2 * margin)) return std::nullopt;
+    const double estimate = mean - wrapped(places.at(mean).moon.elongation - phaseAngle(phase)) / meanRate;
+    const std::vector<Zero> zeros = passages(places, phase, estimate - margin, estimate + margin);
+    if (zeros.empty()) return std::nullopt;
+    return zeros.front().julianDate;
 }
 
 }  // namespace
 
 std::vector<PhaseEvent> findPhasesAround(PlacesMemo& places, double julianDate) {
-    std::vector<PhaseEvent> phases;
-    std::optional<double> found = lastNewMoon(places, julianDate);
-    if (found) {
-        phases.push_back({MoonPhase::newMoon, *found});
+    auto lunation = static_cast<long long>(std::floor((julianDate - lunationEpoch) / synodicMonth)) + 1;
+    std::optional<double> newMoon;
+    for (int tries = 0; tries < 3 && !(newMoon && *newMoon <= julianDate); ++tries, --lunation) {
+        newMoon = phaseOfLunation(places, MoonPhase::newMoon, lunation);
     }
-    for (const MoonPhase phase :
-         {MoonPhase::firstQuarter, MoonPhase::fullMoon, MoonPhase::lastQuarter, MoonPhase::newMoon}) {
-        if (phases.empty() || !(found = nextPassage(places, phase, phases.back().julianDate))) {
-            break;
-        }
+    std::vector<PhaseEvent> phases;
+    if (!newMoon || *newMoon > julianDate) return phases;
+    ++lunation;  // the loop stepped past the lunation it found
+    phases.push_back({MoonPhase::newMoon, *newMoon});
+    for (const MoonPhase phase : {MoonPhase::firstQuarter, MoonPhase::fullMoon, MoonPhase::lastQuarter}) {
+        const std::optional<double> found = phaseOfLunation(places, phase, lunation);
+        if (!found) return phases;
         phases.push_back({phase, *found});
+    }
+    if (const std::optional<double> next = phaseOfLunation(places, MoonPhase::newMoon, lunation + 1)) {
+        phases.push_back({MoonPhase::newMoon, *next});
     }
     return phases;
 }

@@ -15,8 +15,8 @@ struct PhaseEvent {
 };
 
 // The last new Moon at or before the instant, then the first quarter, full
-// Moon, last quarter and new Moon that follow it. The model must cover a
-// month either side of the instant.
+// Moon, last quarter and new Moon that follow it. Near the ends of the
+// model's years, only those it covers.
 std::vector<PhaseEvent> findPhasesAround(PlacesMemo& places, double julianDate);
 
 }  // namespace zenlith

@@ -13,6 +13,7 @@ public:
     explicit PlacesMemo(SkyModel& model) : model_(model) {}
     const Place& place() const { return model_.place(); }
     const SkyPlaces& at(double julianDate);
+    bool covers(double julianDate) const { return model_.covers(julianDate); }
 
 private:
     SkyModel& model_;

@@ -28,7 +28,9 @@ std::string yearText(int year) {
 }  // namespace
 
 std::string hebrewDateText(const HebrewDate& date) {
-    return hebrewNumeral(date.day) + " ב" + std::string(monthName(date)) + " " + yearText(date.year);
+    return hebrewNumeral(date.day) + " ב" + hebrewMonthText(date);
 }
+
+std::string hebrewMonthText(const HebrewDate& date) { return std::string(monthName(date)) + " " + yearText(date.year); }
 
 }  // namespace zenlith

@@ -9,4 +9,7 @@ namespace zenlith {
 
 std::string hebrewDateText(const HebrewDate& date);
 
+// The month and year alone: "אדר תשפ״ו".
+std::string hebrewMonthText(const HebrewDate& date);
+
 }  // namespace zenlith

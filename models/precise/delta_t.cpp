@@ -3,6 +3,8 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include <cmath>
+
 namespace zenlith::precise {
 
 namespace {
@@ -65,21 +67,25 @@ double espenakMeeus(double y) {
 
 }  // namespace
 
-double deltaTSeconds(double julianDateUtc) {
+DeltaT deltaTAt(double julianDateUtc) {
     int year = 0;
     int month = 0;
     int day = 0;
     double fraction = 0;
-    if (eraJd2cal(julianDateUtc, 0, &year, &month, &day, &fraction) == 0) {
-        double taiMinusUtc = 0;
-        // Status 0 only inside the table; before 1960 and well after ERFA's
-        // release it warns, and the polynomials take over.
-        if (eraDat(year, month, day, fraction, &taiMinusUtc) == 0) {
-            return taiMinusUtc + ttMinusTai;
-        }
+    if (eraJd2cal(julianDateUtc, 0, &year, &month, &day, &fraction) != 0) {
+        return {std::nan(""), false};  // before -4799: no calendar date
     }
-    return espenakMeeus(2000 + (julianDateUtc - ERFA_DJ00) / ERFA_DJY);
+    double taiMinusUtc = 0;
+    // Status 0 inside the table; 1 ("dubious year") before 1960 and well
+    // after ERFA's release, where the polynomials take over; below 0 the
+    // date itself is refused.
+    const int status = eraDat(year, month, day, fraction, &taiMinusUtc);
+    if (status < 0) return {std::nan(""), false};
+    if (status == 0) return {taiMinusUtc + ttMinusTai, true};
+    return {espenakMeeus(2000 + (julianDateUtc - ERFA_DJ00) / ERFA_DJY), true};
 }
+
+double deltaTSeconds(double julianDateUtc) { return deltaTAt(julianDateUtc).seconds; }
 
 double terrestrialTime(double julianDateUtc) {
     return julianDateUtc + deltaTSeconds(julianDateUtc) / ERFA_DAYSEC;

@@ -3,6 +3,8 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include <cmath>
+
 namespace zenlith::precise {
 
 namespace {
@@ -15,11 +17,20 @@ constexpr double earthShare = 1 / (1 + earthMoonMassRatio);
 
 }  // namespace
 
+int plan94Status(double terrestrialTime) {
+    double pv[2][3];
+    return eraPlan94(ERFA_DJ00, terrestrialTime - ERFA_DJ00, earthMoonBarycentre, pv);
+}
+
 EarthAndMoon earthAndMoonAt(double terrestrialTime) {
     const double sinceJ2000 = terrestrialTime - ERFA_DJ00;
     double barycentre[2][3];
     double moon[2][3];
-    eraPlan94(ERFA_DJ00, sinceJ2000, earthMoonBarycentre, barycentre);
+    if (eraPlan94(ERFA_DJ00, sinceJ2000, earthMoonBarycentre, barycentre) != 0) {
+        // Only where the model does not cover the instant: no value, not a wrong one.
+        const double unknown = std::nan("");
+        return {{{unknown, unknown, unknown}, {unknown, unknown, unknown}}, {}};
+    }
     eraMoon98(ERFA_DJ00, sinceJ2000, moon);
     EarthAndMoon at{motionOf(barycentre), motionOf(moon)};
     at.earth.position = at.earth.position - earthShare * at.moon.position;

@@ -11,6 +11,10 @@ struct EarthAndMoon {
     Motion moon;   // geocentric
 };
 
+// eraPlan94's status at a terrestrial time, the same for every planet: 0, or
+// 1 more than 1000 years from J2000, where its series no longer hold.
+int plan94Status(double terrestrialTime);
+
 // At a terrestrial time (Julian date). The Earth is eraPlan94's Earth–Moon
 // barycentre less the Moon's share of eraMoon98's geocentric Moon.
 EarthAndMoon earthAndMoonAt(double terrestrialTime);

@@ -4,6 +4,7 @@
 #include <erfam.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "delta_t.h"
 

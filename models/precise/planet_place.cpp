@@ -39,24 +39,6 @@ double angleBetween(const Vector& a, const Vector& b) {
     return std::acos(std::clamp(dot(a, b) / (length(a) * length(b)), -1.0, 1.0)) * ERFA_DR2D;
 }
 
-// The planet where it was when the light now arriving left it, found by
-// iterating the light time on eraPlan94's position and velocity (over the
-// minutes or hours of light time the path is straight to well below 0.1″).
-struct Emission {
-    Vector heliocentric;
-    Vector geocentric;
-};
-
-Emission emissionOf(const Motion& planet, const Vector& earth) {
-    Emission at{planet.position, planet.position - earth};
-    for (int n = 0; n < 3; ++n) {
-        const double lightTime = length(at.geocentric) / ERFA_DC;
-        at.heliocentric = planet.position - lightTime * planet.velocity;
-        at.geocentric = at.heliocentric - earth;
-    }
-    return at;
-}
-
 double tiltFor(BodyIndex planet, const Emission& at, double centuries) {
     const Vector earthFromPlanet = -1 * at.geocentric;
     if (planet == saturnIndex) {
@@ -69,14 +51,47 @@ double tiltFor(BodyIndex planet, const Emission& at, double centuries) {
     return 0;
 }
 
+Vector unknownVector() {
+    const double unknown = std::nan("");
+    return {unknown, unknown, unknown};
+}
+
+BodyPlace unknownPlace() {
+    const double unknown = std::nan("");
+    return {unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown, unknown};
+}
+
 }  // namespace
 
-BodyPlace planetPlace(const InstantFrame& frame, BodyIndex planet) {
+Motion heliocentricPlanet(double terrestrialTime, BodyIndex planet) {
     double pv[2][3];
     // eraPlan94 counts the Earth–Moon barycentre third, between Venus and Mars.
     const int plan94Number = planet < marsIndex ? planet : planet + 1;
-    eraPlan94(ERFA_DJ00, frame.terrestrialTime - ERFA_DJ00, plan94Number, pv);
-    const Motion now = motionOf(pv);
+    // Its only status for a valid planet is the one the frame already
+    // carries: outside its years the motion is unknown.
+    if (eraPlan94(ERFA_DJ00, terrestrialTime - ERFA_DJ00, plan94Number, pv) != 0) {
+        return {unknownVector(), unknownVector()};
+    }
+    return motionOf(pv);
+}
+
+// Over the minutes or hours of light time the path is straight to well
+// below 0.1″, so eraPlan94's position and velocity serve the iteration.
+Emission emissionOf(const Motion& planet, const Vector& earth) {
+    Emission at{planet.position, planet.position - earth};
+    for (int n = 0; n < 3; ++n) {
+        const double lightTime = length(at.geocentric) / ERFA_DC;
+        at.heliocentric = planet.position - lightTime * planet.velocity;
+        at.geocentric = at.heliocentric - earth;
+    }
+    return at;
+}
+
+BodyPlace planetPlace(const InstantFrame& frame, BodyIndex planet) {
+    const Motion now = heliocentricPlanet(frame.terrestrialTime, planet);
+    if (std::isnan(now.position[0])) {
+        return unknownPlace();
+    }
     const Emission at = emissionOf(now, frame.earthAndMoon.earth.position);
 
     BodyPlace place;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "coverage.h"
+#include "delta_t.h"
 #include "earth_and_moon.h"
 #include "instant_frame.h"
 #include "new_moon.h"
@@ -56,7 +57,17 @@ void PreciseSkyModel::standAt(const Place& place) {
     site_ = siteOf(place);
 }
 
-bool PreciseSkyModel::covers(double julianDate) const { return precise::covers(julianDate); }
+// The years, and what ERFA says of them: its statuses refuse an instant
+// rather than let it through as a value. The Moon's age reaches back to the
+// last new Moon, at most a lunation earlier, so that must be inside too: the
+// first weeks of 1000 are not.
+bool PreciseSkyModel::covers(double julianDate) const {
+    constexpr double lunationReach = 30;  // days
+    if (!precise::covers(julianDate)) return false;
+    const DeltaT deltaT = deltaTAt(julianDate);
+    const double tt = julianDate + deltaT.seconds / ERFA_DAYSEC;
+    return deltaT.known && plan94Status(tt) == 0 && plan94Status(tt - lunationReach) == 0;
+}
 
 SkyPlaces PreciseSkyModel::placesAt(double julianDate) {
     const InstantFrame frame = frameAt(julianDate, site_);

@@ -10,7 +10,7 @@ namespace zenlith {
 class PreciseSkyModel final : public SkyModel {
 public:
     ModelKind kind() const override { return ModelKind::precise; }
-    // The years 1000 to 3000 (coverage.h).
+    // The years 1000 to 2999 (coverage.h), where ERFA's routines answer.
     bool covers(double julianDate) const override;
     SkyPlaces placesAt(double julianDate) override;
     void standAt(const Place& place) override;

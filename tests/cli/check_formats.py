@@ -1,6 +1,8 @@
 """The tables read with standard readers: CSV (strict RFC 4180 dialect), TSV
-and JSON Lines give the same rows and the same figures."""
+and JSON Lines give the same rows and the same figures; the day's events read
+as JSON with ISO 8601 times that stay in their day."""
 import csv
+import datetime
 import io
 import json
 import subprocess
@@ -10,8 +12,8 @@ program = sys.argv[1]
 arguments = ["--from", "2026-01-01 00:00", "--to", "2026-01-02 00:00", "--step", "3h"]
 
 
-def run(style):
-    done = subprocess.run([program, *arguments, "--format", style], capture_output=True, check=True)
+def run(style, options=arguments):
+    done = subprocess.run([program, *options, "--format", style], capture_output=True, check=True)
     assert done.stderr == b"", done.stderr
     return done.stdout.decode("utf-8")
 
@@ -43,3 +45,45 @@ assert len(lines) == 1 + len(rows)
 assert len({len(line) for line in lines[1:] if "moon" not in line and "sun" not in line}) == 1, "aligned columns"
 assert lines[0].split() == header
 print("formats agree:", len(rows), "rows")
+
+# The month's table: a row a day in every format, the same dates in each.
+arguments = ["--almanac", "--from", "2026-02", "--to", "2026-03"]
+days = list(csv.reader(io.StringIO(run("csv"), newline=""), strict=True))
+assert days[0][:3] == ["weekday", "date", "hebrewDate"] and len(days) == 1 + 28 + 31, days[0]
+assert all(len(day) == len(days[0]) for day in days)
+objects = [json.loads(line) for line in run("json").splitlines()]
+assert [o["date"][8:] + "." + o["date"][5:7] + "." + o["date"][:4] for o in objects] == [d[1] for d in days[1:]]
+assert [o["hebrewDate"]["beforeSunset"] for o in objects] == [d[2] for d in days[1:]]
+assert [", ".join(o["holidays"]) for o in objects] == [d[3] for d in days[1:]]
+assert objects[28 + 2]["holidays"] == ["פורים"], "Purim fell on 3 March 2026"
+assert len(run("text").splitlines()) == 2 * 2 + 28 + 31 + 1, "a title and a heading a month, a blank between"
+print("the month's table agrees:", len(objects), "days")
+
+# Around Israel's autumn clock change of 2026 and on a day when Saturn
+# rises twice (25 August 2030, near 00:00 and 23:56): every time parses, carries its offset
+# and lies in its own day; a phase reads the same on every day that lists it.
+phases = {}
+for days in (["--from", "2026-10-23", "--to", "2026-10-26"], ["--at", "2030-08-25"]):
+    for line in run("json", ["--events", "--model", "precise", *days]).splitlines():
+        day = json.loads(line)
+        start = datetime.date.fromisoformat(day["date"])
+        def in_day(text):
+            at = datetime.datetime.fromisoformat(text)
+            assert at.utcoffset() in (datetime.timedelta(hours=2), datetime.timedelta(hours=3)), text
+            assert at.date() == start, (text, day["date"])
+        for body in day["bodies"]:
+            for key in ("rise", "transit", "set"):
+                if body[key] is not None:
+                    in_day(body[key])
+            for later in body["also"]:
+                assert later["event"] in ("rise", "transit", "set") and ("alt" in later) == (later["event"] == "transit")
+                in_day(later["time"])
+        for key in ("civilDawn", "civilDusk", "nauticalDawn", "nauticalDusk", "astronomicalDawn", "astronomicalDusk"):
+            if day[key] is not None:
+                in_day(day[key])
+        for phase in day["phases"]:
+            datetime.datetime.fromisoformat(phase["time"])
+            assert phases.setdefault(phase["local"][:10] + phase["phase"], phase["time"]) == phase["time"], phase
+saturn = [body for body in day["bodies"] if body["name"] == "saturn"][0]
+assert [later["event"] for later in saturn["also"]] == ["rise"], saturn
+print("events read back:", len(phases), "phases")

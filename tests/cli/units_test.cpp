@@ -32,12 +32,14 @@ TEST(InstantText, ReadsTheShapesItPromises) {
 }
 
 TEST(Steps, AreWholeCountsOfAUnit) {
-    EXPECT_EQ(parseStep("10m"), 10);
-    EXPECT_EQ(parseStep("1h"), 60);
-    EXPECT_EQ(parseStep("2d"), 2880);
-    EXPECT_EQ(parseStep("1w"), 10080);
-    EXPECT_EQ(parseStep("١٠m"), 10);
-    for (const char* bad : {"", "m", "0h", "-1h", "1.5h", "1", "1 h", "1H", "1mo", "99999999999d"}) {
+    EXPECT_EQ(parseStep("10m"), (RangeStep{StepUnit::minute, 10}));
+    EXPECT_EQ(parseStep("1h"), (RangeStep{StepUnit::hour, 1}));
+    EXPECT_EQ(parseStep("2d"), (RangeStep{StepUnit::day, 2}));
+    EXPECT_EQ(parseStep("1w"), (RangeStep{StepUnit::day, 7}));
+    EXPECT_EQ(parseStep("3mo"), (RangeStep{StepUnit::month, 3}));
+    EXPECT_EQ(parseStep("1y"), (RangeStep{StepUnit::year, 1}));
+    EXPECT_EQ(parseStep("١٠m"), (RangeStep{StepUnit::minute, 10}));
+    for (const char* bad : {"", "m", "0h", "-1h", "1.5h", "1", "1 h", "1H", "1M", "1yr", "99999999999d", "30000y"}) {
         EXPECT_EQ(parseStep(bad), std::nullopt) << bad;
     }
 }
@@ -53,7 +55,7 @@ TEST(CommandLine, DefaultsAndChoices) {
         {"--from=2026-01-01", "--to", "2026-02-01", "--bodies", "moon,sun", "--fields=alt,az", "--summer", "off",
          "--format", "json", "--full", "--output", "t.json"}));
     ASSERT_TRUE(chosen.range);
-    EXPECT_EQ(chosen.range->stepMinutes, 60);
+    EXPECT_EQ(chosen.range->step, (RangeStep{StepUnit::hour, 1}));
     EXPECT_EQ(chosen.columns.bodies, (std::vector<int>{8, 0}));
     EXPECT_EQ(chosen.columns.fields, (std::vector<Field>{Field::alt, Field::az}));
     EXPECT_TRUE(chosen.columns.full);

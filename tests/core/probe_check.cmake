@@ -46,7 +46,7 @@ execute_process(
   COMMAND ${PROBE} --model precise
   OUTPUT_VARIABLE beyond)
 string(JSON prompt GET "${beyond}" refused prompt)
-if(NOT prompt MATCHES "^החישוב המדויק מכסה את השנים 1000 עד 3000 בלבד")
+if(NOT prompt MATCHES "^החישוב המדויק מכסה את השנים 1000 עד 2999 בלבד")
   message(FATAL_ERROR "unexpected precise refusal: ${beyond}")
 endif()
 execute_process(COMMAND ${PROBE} --model other RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
@@ -69,8 +69,12 @@ if(status EQUAL 0)
   string(JSON sunset GET "${day}" bodies 0 set)
   string(JSON moonrise GET "${day}" bodies 8 rise)
   string(JSON lastPhase GET "${day}" phases 4 phase)
-  if(NOT before STREQUAL "כ״ט באלול תשפ״ד" OR NOT after STREQUAL "א׳ בתשרי תשפ״ה" OR NOT sunrise STREQUAL "06:35"
-     OR NOT sunset STREQUAL "18:23" OR NOT moonrise STREQUAL "06:06" OR NOT lastPhase STREQUAL "new")
+  string(JSON newMoon GET "${day}" phases 4 time)
+  if(NOT before STREQUAL "כ״ט באלול תשפ״ד" OR NOT after STREQUAL "א׳ בתשרי תשפ״ה"
+     OR NOT sunrise MATCHES "^2024-10-02T06:3[45]:[0-5][0-9][+]03:00$"
+     OR NOT sunset MATCHES "^2024-10-02T18:2[23]:[0-5][0-9][+]03:00$"
+     OR NOT moonrise MATCHES "^2024-10-02T06:0[56]:[0-5][0-9][+]03:00$" OR NOT lastPhase STREQUAL "new"
+     OR NOT newMoon MATCHES "^2024-10-[0-9][0-9]T[0-2][0-9]:[0-5][0-9]:[0-5][0-9][+]0[23]:00$")
     message(FATAL_ERROR "unexpected day's events: ${day}")
   endif()
 endif()

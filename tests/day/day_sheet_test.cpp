@@ -57,6 +57,15 @@ TEST_F(DaySheetTest, TheRepeatedHourIsToldApartAndTheMissingHourNeverShows) {
     EXPECT_EQ(clockText(localTimeOf(rules, 2460398.5 - 60 * second)), "01:59");
     EXPECT_EQ(clockText(localTimeOf(rules, 2460398.5 + 60 * second)), "03:01");
     EXPECT_EQ(dateAndClockText(localTimeOf(rules, 2460398.5)), "2024-03-29 03:00");
+    // A time is read under its own day: from 23:59:30 on it stays 23:59.
+    // 9 April 2034 ends at 21:00 UT (summer time).
+    const double midnight = 2464062.375;
+    for (const auto& [secondsBefore, text] : {std::pair{12, "23:59"}, std::pair{31, "23:59"}, std::pair{30, "23:59"},
+                                              std::pair{91, "23:58"}, std::pair{0, "00:00"}, std::pair{-20, "00:00"}}) {
+        EXPECT_EQ(clockText(localTimeOf(rules, midnight - secondsBefore * second)), text) << secondsBefore;
+    }
+    EXPECT_EQ(isoTimeText(rules, midnight - 12 * second), "2034-04-09T23:59:48+03:00");
+    EXPECT_EQ(isoTimeText(rules, secondPass + 7 * second), "2024-10-27T01:30:07+02:00");
 
     // On the change day every time says which clock it is on.
     const std::vector<std::string> lines = daySheetLines(*sheetOf("2024-10-27"), rules, 40);

@@ -2,6 +2,7 @@
 // own positions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <numbers>
@@ -37,9 +38,13 @@ void expectSameEvent(const std::optional<double>& expected, const std::optional<
     }
 }
 
-void expectAgreement(SkyModel& model, const Tolerances& within) {
+// Returns the mean difference of the Moon's culmination altitudes, degrees:
+// a model's scatter averages out there, a wrong parallax does not.
+double expectAgreement(SkyModel& model, const Tolerances& within) {
     const std::vector<ReferenceDay> days = readReferenceDays();
     int withoutMoonrise = 0, withoutMoonset = 0;
+    double moonAltitudeDifferences = 0;
+    int moonCulminations = 0;
     for (const ReferenceDay& day : days) {
         const DayEvents events = findDayEvents(model, {day.start, day.end});
         for (int body = 0; body < bodyCount; ++body) {
@@ -58,6 +63,10 @@ void expectAgreement(SkyModel& model, const Tolerances& within) {
             }
             if (found.transit && expected.transit) {
                 EXPECT_NEAR(found.transit->altitude, *expected.transitAltitude, within.degrees) << what;
+                if (body == moonIndex) {
+                    moonAltitudeDifferences += found.transit->altitude - *expected.transitAltitude;
+                    ++moonCulminations;
+                }
             }
         }
         withoutMoonrise += !day.bodies[moonIndex].rise;
@@ -66,8 +75,8 @@ void expectAgreement(SkyModel& model, const Tolerances& within) {
             expectSameEvent(day.twilights[2 * k], events.twilights[k].dawn, within.sun, day.date + " dawn");
             expectSameEvent(day.twilights[2 * k + 1], events.twilights[k].dusk, within.sun, day.date + " dusk");
         }
-        ASSERT_EQ(events.phases.size(), day.phases.size()) << day.date;
-        for (std::size_t k = 0; k < day.phases.size(); ++k) {
+        EXPECT_EQ(events.phases.size(), day.phases.size()) << day.date;
+        for (std::size_t k = 0; k < std::min(day.phases.size(), events.phases.size()); ++k) {
             EXPECT_EQ(static_cast<int>(events.phases[k].phase), static_cast<int>(k % 4)) << day.date;
             EXPECT_NEAR(events.phases[k].julianDate, day.phases[k], within.phases) << day.date << " phase " << k;
         }
@@ -75,6 +84,7 @@ void expectAgreement(SkyModel& model, const Tolerances& within) {
     // The hard days stay in the data: a day without moonrise, one without moonset.
     EXPECT_GE(withoutMoonrise, 1);
     EXPECT_GE(withoutMoonset, 1);
+    return moonAltitudeDifferences / std::max(moonCulminations, 1);
 }
 
 // Astronomy Engine 2.1.19 at places from the tropics to beyond the polar
@@ -121,7 +131,10 @@ TEST(DayEvents, ClassicModelAgreesWithAnIndependentLibrary) {
     // that may be a degree or two from the true one.
     Engine engine;
     ClassicSkyModel classic(engine);
-    expectAgreement(classic, {0.5 * minute, 40 * minute, 12 * minute, 4 * 60 * minute, 3});
+    const double moonBias = expectAgreement(classic, {0.5 * minute, 40 * minute, 12 * minute, 4 * 60 * minute, 3});
+    // The parallax lowers the Moon by about 0.7° at these altitudes; taken
+    // the wrong way, the mean would be off by twice that.
+    EXPECT_NEAR(moonBias, 0, 0.5);
 }
 
 TEST(DayEvents, PreciseModelAgreesWithAnIndependentLibraryToTheMinute) {

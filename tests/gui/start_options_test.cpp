@@ -38,7 +38,7 @@ TEST(StartOptions, AtAndSummerAreRead) {
               (zenlith::CivilDateTime{-500, 7, 1, 12, 0}));
     EXPECT_FALSE(std::get<zenlith::StartOptions>(parse({})).at);
     for (const char* wrong : {"2023-02-29 12:00", "2024-13-01 10:00", "2024-1-1 10:00", "0000-01-01 00:00",
-                              "2024-01-01 24:00", "tomorrow"}) {
+                              "2024-01-01 24:00", "2024-01-01 10:60", "1500-02-29 12:00", "tomorrow"}) {
         EXPECT_TRUE(std::holds_alternative<zenlith::OptionError>(parse({QStringLiteral("--at"), QString::fromLatin1(wrong)})))
             << wrong;
     }

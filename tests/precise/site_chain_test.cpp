@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "magnitude.h"
 #include "messages.h"
 #include "sky_calculator.h"
 
@@ -87,19 +88,21 @@ TEST(PreciseChain, ChosenModelNamesItselfAndClassicStaysDefault) {
     EXPECT_FALSE(classic.report.ends_with("(ERFA)"));
 }
 
-TEST(PreciseChain, RefusesOutsideTheYears1000To3000) {
+TEST(PreciseChain, RefusesOutsideTheYears1000To2999) {
     SkyCalculator calculator(ModelKind::precise);
-    const Refusal expected{"החישוב המדויק מכסה את השנים 1000 עד 3000 בלבד; לתאריך זה בחרו בחישוב הרגיל",
+    const Refusal expected{"החישוב המדויק מכסה את השנים 1000 עד 2999 בלבד; לתאריך זה בחרו בחישוב הרגיל",
                            "ערך שגוי"};
-    for (const char* year : {"999", "3001", "-4000", "9000"}) {
+    for (const char* year : {"999", "3000", "3001", "-4000", "9000"}) {
         const ComputeOutcome outcome = calculator.compute({year, "6", "1", "12", "0", false}, ".");
         ASSERT_TRUE(std::holds_alternative<Refusal>(outcome)) << year;
         EXPECT_EQ(std::get<Refusal>(outcome), expected) << year;
     }
-    // The first and last local hours of the range are computed.
-    for (FieldTexts fields : {FieldTexts{"1000", "1", "1", "0", "0", true}, FieldTexts{"3000", "12", "31", "23", "59", false}}) {
+    // eraPlan94 holds from 999 December 19.5 (TT), and the Moon's age needs the
+    // lunation before: the first day is 19 January 1000; the last hour of 2999 is in.
+    for (FieldTexts fields : {FieldTexts{"1000", "1", "19", "0", "0", true}, FieldTexts{"2999", "12", "31", "23", "59", false}}) {
         EXPECT_TRUE(std::holds_alternative<ComputedSky>(calculator.compute(fields, "."))) << fields.year;
     }
+    EXPECT_EQ(std::get<Refusal>(calculator.compute({"1000", "1", "17", "12", "0", false}, ".")), expected);
 }
 
 // Moon ages against new Moons published by the US Naval Observatory (to the
@@ -142,6 +145,17 @@ TEST(PreciseChain, MagnitudesAsTheAlmanacPrintsThem) {
     };
     for (const Case& c : cases) {
         EXPECT_NEAR(preciseSky(c.fields).places.bodies[c.planet].Mag, c.magnitude, 0.1) << c.fields.year;
+    }
+    // At 1 AU from the Sun and the Earth and at full phase each planet shows
+    // the absolute magnitude V(1,0) that Mallama & Hilton list (Saturn with
+    // its rings edge-on, Neptune after 2000); with r·Δ = 10, five fainter.
+    const std::pair<BodyIndex, double> absolute[] = {
+        {mercuryIndex, -0.613}, {venusIndex, -4.384}, {marsIndex, -1.601},   {jupiterIndex, -9.395},
+        {saturnIndex, -8.914},  {uranusIndex, -7.110}, {neptuneIndex, -7.00},
+    };
+    for (const auto& [planet, magnitude] : absolute) {
+        EXPECT_NEAR(precise::visualMagnitude(planet, {1, 1, 0, 0, 2010}), magnitude, 0.0005) << planet;
+        EXPECT_NEAR(precise::visualMagnitude(planet, {2, 5, 0, 0, 2010}), magnitude + 5, 0.0005) << planet;
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "zone_clock_rules.h"
 #include "summer_time.h"
+#include "time_step.h"
 
 namespace zenlith {
 namespace {
@@ -57,6 +58,43 @@ TEST(IsraelClock, LocalTimesBecomeTheInstantsTheClockShowsThem) {
     EXPECT_NEAR(*universalTimeOf(rules, {2024, 3, 29, 3, 0}), mar29, minute / 60);
     EXPECT_EQ(rules.offsetSecondsAt(mar29 - minute), 7200);
     EXPECT_EQ(rules.offsetSecondsAt(mar29), 10800);
+}
+
+// Minutes and hours are elapsed time across both changes of 2024; days keep
+// the clock time, a skipped one moving on by the gap.
+TEST(IsraelClock, StepsAcrossTheChangesOf2024) {
+    const ClockRules& rules = israelClockRules();
+    const struct {
+        LocalTime from;
+        StepUnit unit;
+        int count;
+        CivilDateTime to;
+        bool summer;
+    } cases[] = {
+        {{{2024, 3, 29, 1, 30}, false}, StepUnit::hour, 1, {2024, 3, 29, 3, 30}, true},
+        {{{2024, 3, 29, 1, 59}, false}, StepUnit::minute, 1, {2024, 3, 29, 3, 0}, true},
+        {{{2024, 3, 29, 3, 0}, true}, StepUnit::minute, -1, {2024, 3, 29, 1, 59}, false},
+        {{{2024, 10, 27, 0, 30}, true}, StepUnit::hour, 1, {2024, 10, 27, 1, 30}, true},
+        {{{2024, 10, 27, 1, 30}, true}, StepUnit::hour, 1, {2024, 10, 27, 1, 30}, false},
+        {{{2024, 10, 27, 1, 30}, false}, StepUnit::hour, 1, {2024, 10, 27, 2, 30}, false},
+        {{{2024, 10, 27, 1, 30}, false}, StepUnit::hour, -1, {2024, 10, 27, 1, 30}, true},
+        {{{2024, 3, 28, 2, 30}, false}, StepUnit::day, 1, {2024, 3, 29, 3, 30}, true},
+        {{{2024, 10, 26, 1, 30}, true}, StepUnit::day, 1, {2024, 10, 27, 1, 30}, true},
+        {{{2024, 10, 27, 1, 30}, false}, StepUnit::day, 1, {2024, 10, 28, 1, 30}, false},
+        {{{2024, 2, 29, 2, 30}, false}, StepUnit::month, 1, {2024, 3, 29, 3, 30}, true},
+    };
+    for (const auto& c : cases) {
+        const std::optional<LocalTime> to = stepped(rules, c.from, c.unit, c.count);
+        ASSERT_TRUE(to);
+        EXPECT_EQ(to->clock, c.to) << c.to.month << '-' << c.to.day << ' ' << c.to.hour << ':' << c.to.minute;
+        EXPECT_EQ(to->summer, c.summer) << c.to.month << '-' << c.to.day << ' ' << c.to.hour << ':' << c.to.minute;
+    }
+    // A year of hour steps: 366 days of 24 hours, each a new instant.
+    LocalTime at{{2024, 1, 1, 0, 0}, false};
+    int steps = 0;
+    for (; at.clock.year == 2024; ++steps) at = *stepped(rules, at, StepUnit::hour, 1);
+    EXPECT_EQ(steps, 366 * 24);
+    EXPECT_EQ(at.clock, (CivilDateTime{2025, 1, 1, 0, 0}));
 }
 
 // The rules remember the span between two changes of the clock; their answers

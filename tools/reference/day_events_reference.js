@@ -2,6 +2,10 @@
 // library (npm astronomy-engine), which is not part of the build:
 //   npm install --prefix /tmp/ae astronomy-engine
 //   NODE_PATH=/tmp/ae/node_modules node tools/reference/day_events_reference.js > tests/events/data/reference_days.tsv
+// or, for every day of whole months (the month's table follows events from
+// day to day):
+//   NODE_PATH=/tmp/ae/node_modules node tools/reference/day_events_reference.js 2026-03 2026-10 \
+//     > tests/almanac/data/reference_months.tsv
 // One line per civil day at 32 N 35 E: the date, the local midnights that
 // bound it (Julian dates, universal time, Asia/Jerusalem), then for the Sun,
 // Mercury to Neptune and the Moon the rise, culmination and set, then the
@@ -113,4 +117,11 @@ for (let day = 0; day < 366 && Object.values(extra).includes(null); ++day) {
   if (!set && !extra.noSet) extra.noSet = [y, m, d];
   if (rise && end - rise.date < 1800000 && !extra.lateRise) extra.lateRise = [y, m, d];
 }
-for (const day of [...days, ...Object.values(extra)]) console.log(line(...day));
+const months = process.argv.slice(2).map((text) => text.split('-').map(Number));
+if (months.length > 0) {
+  for (const [y, m] of months) {
+    for (let d = 1; d <= new Date(Date.UTC(y, m, 0)).getUTCDate(); ++d) console.log(line(y, m, d));
+  }
+} else {
+  for (const day of [...days, ...Object.values(extra)]) console.log(line(...day));
+}

@@ -1,7 +1,9 @@
 // zenlith-screenshot OUTDIR: pictures for review and for the README: the
 // window after two fixed computations (a day with the Sun up, a night with
 // the Moon up), the same night in the night view, the time menu open, the
-// About box, and the splash. Run it on the offscreen platform; settings go
+// day's events, the month's table by day and by night and its printed page,
+// the About box, the splash, and the sky map by day, in twilight, at night,
+// in the night view and zoomed. Run it on the offscreen platform; settings go
 // to a temporary file, never the user's.
 #include <QApplication>
 #include <QDir>
@@ -16,9 +18,16 @@
 #include <string_view>
 
 #include "about_text.h"
+#include "almanac_window.h"
+#include "document_printer.h"
 #include "application_setup.h"
 #include "application_window.h"
+#include "coming_window.h"
 #include "events_window.h"
+#include "zone_clock_rules.h"
+#include "night_view.h"
+#include "sky_map_window.h"
+#include "summer_time.h"
 #include "clock.h"
 #include "menu_texts.h"
 #include "message_box.h"
@@ -33,6 +42,29 @@ public:
     void show(std::string_view prompt, std::string_view title) override {
         std::cerr << title << ": " << prompt << '\n';
     }
+};
+
+// Keeps the printed page's picture instead of printing it.
+class PageKeeper : public zenlith::DocumentPrinter {
+public:
+    zenlith::PrintStatus deliver(const zenlith::PrintDocument& document) override {
+        for (const zenlith::PrintItem& item : document.items) {
+            if (const auto* picture = std::get_if<QImage>(&item)) image = *picture;
+        }
+        return zenlith::PrintStatus::printed;
+    }
+    QImage image;
+};
+
+// Nothing is printed while pictures are taken.
+class NoPrinter : public zenlith::Printer {
+public:
+    void setFontSize(int) override {}
+    void setLandscape(bool) override {}
+    void setRightToLeft(bool) override {}
+    void printLine(const QString&) override {}
+    void printImage(const QImage&) override {}
+    zenlith::PrintStatus endDocument() override { return zenlith::PrintStatus::noPrinter; }
 };
 
 struct Instant {
@@ -73,6 +105,60 @@ public:
         QWidget* events = app->views().open(zenlith::eventsWindowName);
         QApplication::processEvents();
         return save(events->grab(), file);
+    }
+
+    // The month's table in the day or the night view, and the page it prints.
+    bool monthTable(const char* file, const Instant& instant, bool night) {
+        auto app = open(instant);
+        auto* month = static_cast<zenlith::AlmanacWindow*>(app->views().open(zenlith::almanacWindowName));
+        app->setNightView(night);
+        QApplication::processEvents();
+        const bool saved = save(month->grab(), file);
+        app->setNightView(false);
+        return saved;
+    }
+
+    bool monthPage(const char* file, const Instant& instant) {
+        auto app = open(instant);
+        auto* month = static_cast<zenlith::AlmanacWindow*>(app->views().open(zenlith::almanacWindowName));
+        PageKeeper page;
+        month->print(page);
+        return page.image.save(folder_.filePath(QString::fromLatin1(file)));
+    }
+
+    // A year of coming events from a computed instant (universal time).
+    bool comingEvents(const char* file, double julianDate) {
+        const zenlith::ClockRules& rules = zenlith::israelClockRules();
+        zenlith::SkyDocument document(rules);
+        zenlith::SkyState state;
+        state.instant = julianDate;
+        document.setComputed(state);
+        NoPrinter printer;
+        zenlith::ComingWindow window(document, printer);
+        window.show();
+        QApplication::processEvents();
+        return save(window.grab(), file);
+    }
+
+    // The sky map on a document of its own, at a civil time of the site.
+    bool skyMap(const char* file, const zenlith::CivilDateTime& local, bool disc, bool night, double zoom) {
+        const zenlith::ClockRules& rules = zenlith::israelClockRules();
+        zenlith::SkyDocument document(rules);
+        zenlith::SkyState state;
+        state.entered = local;
+        state.instant = zenlith::universalTimeOf(rules, local);
+        document.setComputed(state);
+        NoPrinter printer;
+        settings_.setValue(QStringLiteral("skyMap/disc"), disc);
+        zenlith::SkyMapWindow window(document, settings_, printer, messages_);
+        window.resize(1100, 760);
+        window.show();
+        if (zoom > 1) window.view().zoomBy(zoom, QPointF(window.view().width() * 0.62, window.view().height() * 0.62));
+        zenlith::applyNightView(window, night);
+        QApplication::processEvents();
+        const bool saved = save(window.grab(), file);
+        zenlith::applyNightView(window, false);
+        return saved;
     }
 
     bool about(const char* file) {
@@ -126,6 +212,15 @@ int main(int argc, char* argv[]) {
                        pictures.computedWindow("main-night.png", night, false) &&
                        pictures.computedWindow("night-view.png", night, true) && pictures.menuOpen("menu.png", night) &&
                        pictures.dayEvents("day-events.png", day) &&
-                       pictures.about("about.png") && pictures.splash("splash.png");
+                       pictures.monthTable("month-table.png", day, false) &&
+                       pictures.monthTable("month-table-night.png", day, true) &&
+                       pictures.monthPage("month-printed.png", day) &&
+                                              pictures.comingEvents("coming-events.png", 2461100.5) &&  // 2026-03-01 0h UT
+                       pictures.about("about.png") && pictures.splash("splash.png") &&
+                       pictures.skyMap("sky-map-day.png", {2024, 6, 21, 12, 0}, true, false, 1) &&
+                       pictures.skyMap("sky-map-twilight.png", {2026, 12, 7, 17, 15}, false, false, 1) &&
+                       pictures.skyMap("sky-map-night.png", {2026, 12, 7, 22, 0}, true, false, 1) &&
+                       pictures.skyMap("sky-map-night-view.png", {2026, 12, 7, 22, 0}, true, true, 1) &&
+                       pictures.skyMap("sky-map-zoomed.png", {2026, 12, 7, 22, 0}, true, false, 3);
     return saved ? 0 : 1;
 }

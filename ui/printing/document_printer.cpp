@@ -25,6 +25,10 @@ void DocumentPrinter::printImage(const QImage& image) {
     document_.items.emplace_back(image);
 }
 
+void DocumentPrinter::setLandscape(bool on) {
+    document_.landscape = on;
+}
+
 PrintStatus DocumentPrinter::endDocument() {
     const PrintDocument finished = std::exchange(document_, {});
     return deliver(finished);

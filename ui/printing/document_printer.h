@@ -12,6 +12,7 @@ public:
     void setRightToLeft(bool on) override;
     void printLine(const QString& text) override;
     void printImage(const QImage& image) override;
+    void setLandscape(bool on) override;
     PrintStatus endDocument() override;
 
     virtual PrintStatus deliver(const PrintDocument& document) = 0;

@@ -66,6 +66,9 @@ private:
 }  // namespace
 
 bool paintDocument(QPrinter& printer, const PrintDocument& document) {
+    if (document.landscape) {
+        printer.setPageOrientation(QPageLayout::Landscape);
+    }
     PagePainter pages(printer);
     if (!pages.begin()) {
         return false;

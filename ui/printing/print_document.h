@@ -18,6 +18,7 @@ using PrintItem = std::variant<PrintedLine, QImage>;
 
 struct PrintDocument {
     std::vector<PrintItem> items;
+    bool landscape = false;
 };
 
 }  // namespace zenlith

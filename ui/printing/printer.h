@@ -18,6 +18,8 @@ public:
     virtual void printLine(const QString& text) = 0;
     // Scaled to fit the page, on a page of its own.
     virtual void printImage(const QImage& image) = 0;
+    // Pages turned sideways, for the whole document: a table wider than tall.
+    virtual void setLandscape(bool on) = 0;
     // Sends the job; the next print starts a new document.
     virtual PrintStatus endDocument() = 0;
 };

@@ -1,0 +1,34 @@
+#include "observer.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+namespace zenlith::precise {
+
+Vector observerAt(const InstantFrame& frame, const Place& place) {
+    Vector metres;
+    eraGd2gc(ERFA_WGS84, place.longitudeDegrees * ERFA_DD2R, place.latitudeDegrees * ERFA_DD2R, place.heightMetres,
+             metres.data());
+    // Turned by the sidereal time about the pole (polar motion, below 0.5″, is left out).
+    const double c = std::cos(frame.siderealTime);
+    const double s = std::sin(frame.siderealTime);
+    return (1 / ERFA_DAU) * Vector{c * metres[0] - s * metres[1], s * metres[0] + c * metres[1], metres[2]};
+}
+
+Vector seenFrom(const InstantFrame& frame, const Place& place, const Vector& apparentGeocentric) {
+    return rotate(frame.trueEquator, apparentGeocentric) - observerAt(frame, place);
+}
+
+double airlessAltitude(const InstantFrame& frame, const Place& place, const Vector& seen) {
+    Vector p = seen;
+    double ra = 0;
+    double decl = 0;
+    eraC2s(p.data(), &ra, &decl);
+    const double hourAngle = frame.siderealTime + place.longitudeDegrees * ERFA_DD2R - ra;
+    double az = 0;
+    double alt = 0;
+    eraHd2ae(hourAngle, decl, place.latitudeDegrees * ERFA_DD2R, &az, &alt);
+    return alt * ERFA_DR2D;
+}
+
+}  // namespace zenlith::precise
