@@ -122,8 +122,8 @@ void appendStars(std::string& out, const std::string& time, const ReadInstant& i
     }
 }
 
-std::unique_ptr<InstantSource> instantsOf(const Options& options) {
-    if (options.range) return std::make_unique<RangeSource>(*options.range);
+std::unique_ptr<InstantSource> instantsOf(const Options& options, const RunSettings& settings) {
+    if (options.range) return std::make_unique<RangeSource>(*options.range, settings.makeClockRules());
     return std::make_unique<ListSource>(options.at);
 }
 
@@ -144,7 +144,7 @@ int runStars(const Options& options, const RunSettings& settings, std::ostream& 
     stars::StarPositions positions;
     std::string text;
     appendHeader(text, options.columns.style);
-    const auto source = instantsOf(options);
+    const auto source = instantsOf(options, settings);
     for (InstantBlock block; source->next(block), block.size() > 0;) {
         for (const CivilDateTime& when : block.instants) {
             if (interrupted()) return fail("interrupted", exitInterrupted);
