@@ -79,7 +79,6 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
         {{"--events", "--full", "--at", "2020-01-01"}, 2, "leave out --full"},
         {{"--events", "--at", "2023-02-30"}, 1, "2023-02-30 is not a day of the calendar"},
         {{"--events", "--model", "precise", "--at", "0999-06-01"}, 1, "1000"},
-<<<<<<< HEAD
         {{"--from", "2026-01", "--to", "2026-02"}, 2, "--from: a month is read only with --almanac"},
         {{"--almanac", "--from", "2026-13", "--to", "2027-01"}, 2, "--from: \"2026-13\" is not a month"},
         {{"--almanac", "--from", "2026-01-01", "--to", "2026-02-01"}, 2, "--almanac takes months"},
@@ -89,7 +88,6 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
         {{"--almanac", "--format", "tsv", "--from", "2026-01", "--to", "2026-01"}, 2, "text, csv or json"},
         {{"--almanac", "--bodies", "sun", "--from", "2026-01", "--to", "2026-01"}, 2, "its own columns"},
         {{"--almanac", "--model", "precise", "--from", "0999-12", "--to", "1000-01"}, 1, "1000"},
-=======
         {{"--events", "--model", "precise", "--at", "3000-01-02"}, 1, "2999"},
         {{"--events", "--at", "2024-01-01 25:99"}, 1, "2024-01-01 25:99 is not a time of the day"},
         {{"--events", "--at", "2024-01-01 10:60"}, 1, "2024-01-01 10:60 is not a time of the day"},
@@ -102,7 +100,6 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
         {{"--stars", "--events", "--at", "2020-01-01"}, 2, "--stars cannot be combined with --events"},
         {{"--stars", "--bodies", "sun", "--at", "2020-01-01"}, 2, "leave out --bodies"},
         {{"--stars", "--at", "2023-02-30"}, 1, "--stars 2023-02-30 00:00: not a day"},
->>>>>>> integ
     };
     for (const Case& c : cases) {
         expectOneLineError(runProgram(c.arguments), c.status, c.fragment);
