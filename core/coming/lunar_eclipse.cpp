@@ -7,6 +7,8 @@
 #include "observer.h"
 #include "shadow.h"
 #include "sky_search.h"
+#include "place.h"
+#include "site.h"
 
 namespace zenlith {
 
@@ -28,7 +30,7 @@ ShadowAt earthShadowAt(double julianDate) {
 }
 
 double moonAltitude(const Place& place, double julianDate) {
-    const precise::InstantFrame frame = precise::frameAt(julianDate);
+    const precise::InstantFrame frame = precise::frameAt(julianDate, precise::siteOf(originalSite()));
     const precise::Vector moon = precise::apparentMoon(frame.earthAndMoon).position;
     return precise::airlessAltitude(frame, place, precise::seenFrom(frame, place, moon));
 }

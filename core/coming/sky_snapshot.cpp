@@ -5,7 +5,9 @@
 #include <numbers>
 
 #include "earth_and_moon.h"
+#include "place.h"
 #include "planet_place.h"
+#include "site.h"
 
 namespace zenlith {
 
@@ -45,7 +47,8 @@ std::array<Vector, bodyCount> apparentPlaces(double terrestrialTime) {
 
 SkySnapshot snapshotAt(double julianDate) {
     SkySnapshot sky;
-    sky.frame = precise::frameAt(julianDate);
+    // Geocentric throughout: the frame's site part is not read here.
+    sky.frame = precise::frameAt(julianDate, precise::siteOf(originalSite()));
     // The apparent places' own rates: aberration and light time turn with the
     // Earth's motion, by an arc-second a day, enough to move a shallow
     // extremum by most of an hour. Nine seconds on, the rate stands for the

@@ -7,6 +7,8 @@
 #include "observer.h"
 #include "shadow.h"
 #include "sky_search.h"
+#include "place.h"
+#include "site.h"
 
 namespace zenlith {
 
@@ -33,7 +35,7 @@ struct Discs {
 };
 
 Discs discsAt(const Place& place, double julianDate) {
-    const precise::InstantFrame frame = precise::frameAt(julianDate);
+    const precise::InstantFrame frame = precise::frameAt(julianDate, precise::siteOf(originalSite()));
     const precise::Vector sun = precise::seenFrom(frame, place, precise::apparentSun(frame.earthAndMoon));
     const precise::Vector moon = precise::seenFrom(frame, place, precise::apparentMoon(frame.earthAndMoon).position);
     const double sunKm = precise::length(sun) * kilometresPerAu;
