@@ -29,8 +29,13 @@ public:
     FixedClockRules(int offsetSeconds, bool summer) : offsetSeconds_(offsetSeconds), summer_(summer) {}
     int offsetSecondsAt(double) const override { return offsetSeconds_; }
     bool isSummerTimeAt(double) const override { return summer_; }
+    // Summer time, where claimed, stands an hour ahead of the standard offset.
+    bool keepsSummerTime() const override { return summer_; }
+    int standardOffsetSeconds() const override { return summer_ ? offsetSeconds_ - secondsPerHour : offsetSeconds_; }
+    int summerOffsetSeconds() const override { return summer_ ? offsetSeconds_ : offsetSeconds_ + secondsPerHour; }
 
 private:
+    static constexpr int secondsPerHour = 3600;
     int offsetSeconds_;
     bool summer_;
 };
