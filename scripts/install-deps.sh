@@ -12,7 +12,7 @@ set -euo pipefail
 
 packages_of() {
   case $1 in
-    run) echo g++ cmake make pkg-config liberfa-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n culmus fonts-dejavu-core xplanet qt6-svg-dev ;;
+    run) echo g++ cmake make pkg-config liberfa-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n culmus fonts-dejavu-core xplanet qt6-svg-dev libicu-dev ;;
     test) echo libgtest-dev libgmock-dev python3 xvfb xauth poppler-utils appstream cups printer-driver-cups-pdf ;;
     package) echo file dpkg-dev ;;
     fuzz) echo clang libclang-rt-14-dev ;;
