@@ -12,6 +12,7 @@
 #include "day_calculator.h"
 #include "events_run.h"
 #include "interruption.h"
+#include "message_text.h"
 #include "messages.h"
 #include "precise_sky_model.h"
 #include "table_output.h"
@@ -69,9 +70,10 @@ public:
             if (!isValidCivilDateTime({months[n].year, months[n].month, 1, 0, 0})) {
                 failure = "--almanac: " + monthText(months[n]) + " is not a month of the calendar";
             } else if (!(options_.columns.style == TableStyle::json ? appendJson(months[n]) : appendTable(months[n]))) {
-                failure = "--almanac " + monthText(months[n]) + ": " +
-                          (options_.model == ModelKind::precise ? std::string(messages::beyondPreciseModel)
-                                                                : "the model gives no events for this month");
+                const std::string where = "--almanac " + monthText(months[n]);
+                failure = options_.model == ModelKind::precise
+                              ? withWindowReason(where + " is refused", messages::beyondPreciseModel)
+                              : where + ": the model gives no events for this month";
             }
         }
     }

@@ -90,7 +90,7 @@ int runComingEvents(const Options& options, const RunSettings& settings, double 
     const double from = options.nextFrom ? universalTimeOfReading(*rules, julianDateOf(*options.nextFrom)) : nowJulianDate;
     const double to = options.nextTo ? universalTimeOfReading(*rules, julianDateOf(*options.nextTo)) : from + daysPerYear;
     if (!(to > from)) return fail("--next: --to must come after --from");
-    if (!precise::covers(from) || !precise::covers(to)) return fail("--next: the precise model covers the years 1000 to 3000 only");
+    if (!precise::covers(from) || !precise::covers(to)) return fail("--next: the precise model covers the years 1000 to 2999 only");
 
     const std::vector<ComingEvent> events =
         findComingEvents(originalSite(), {from, to, groupsOf(options)}, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));

@@ -26,8 +26,8 @@ namespace zenlith {
 namespace {
 
 constexpr std::string_view title = "אירועים קרובים";
-constexpr std::string_view copyLabel = "העתק";
-constexpr std::string_view printLabel = "הדפס";
+constexpr std::string_view copyLabel = "העתקה";
+constexpr std::string_view printLabel = "הדפסה";
 constexpr std::string_view kindLabel = "סוג:";
 constexpr std::string_view bodyLabel = "גרם שמים:";
 constexpr std::string_view everything = "הכל";

@@ -16,8 +16,11 @@ namespace {
 class RunOnlySettings : public QSettings {
 public:
     RunOnlySettings() : QSettings(folderPath() + QStringLiteral("/zenlith.ini"), QSettings::IniFormat) {}
+    // Synced before the folder goes, so that QSettings' own destructor has
+    // nothing left to write back into it.
     ~RunOnlySettings() override {
         clear();
+        sync();
         QDir(fileName().section(QLatin1Char('/'), 0, -2)).removeRecursively();
     }
 

@@ -11,7 +11,7 @@ namespace zenlith {
 namespace {
 
 constexpr std::array<std::string_view, 19> kindNames = {
-    "מולד",
+    "ירח חדש",
     "רבע ראשון",
     "ירח מלא",
     "רבע אחרון",

@@ -47,16 +47,16 @@ assert lines[0].split() == header
 print("formats agree:", len(rows), "rows")
 
 # The month's table: a row a day in every format, the same dates in each.
-arguments = ["--almanac", "--from", "2026-02", "--to", "2026-03"]
-days = list(csv.reader(io.StringIO(run("csv"), newline=""), strict=True))
+month = ["--almanac", "--from", "2026-02", "--to", "2026-03"]
+days = list(csv.reader(io.StringIO(run("csv", month), newline=""), strict=True))
 assert days[0][:3] == ["weekday", "date", "hebrewDate"] and len(days) == 1 + 28 + 31, days[0]
 assert all(len(day) == len(days[0]) for day in days)
-objects = [json.loads(line) for line in run("json").splitlines()]
+objects = [json.loads(line) for line in run("json", month).splitlines()]
 assert [o["date"][8:] + "." + o["date"][5:7] + "." + o["date"][:4] for o in objects] == [d[1] for d in days[1:]]
 assert [o["hebrewDate"]["beforeSunset"] for o in objects] == [d[2] for d in days[1:]]
 assert [", ".join(o["holidays"]) for o in objects] == [d[3] for d in days[1:]]
 assert objects[28 + 2]["holidays"] == ["פורים"], "Purim fell on 3 March 2026"
-assert len(run("text").splitlines()) == 2 * 2 + 28 + 31 + 1, "a title and a heading a month, a blank between"
+assert len(run("text", month).splitlines()) == 2 * 2 + 28 + 31 + 1, "a title and a heading a month, a blank between"
 print("the month's table agrees:", len(objects), "days")
 
 # Around Israel's autumn clock change of 2026 and on a day when Saturn
