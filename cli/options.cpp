@@ -276,7 +276,7 @@ std::optional<std::string> finishAlmanac(Reader& r) {
     }
     if (r.options.columns.style == TableStyle::tsv) return "--almanac prints --format text, csv or json";
     if (r.seen.contains("--summer") && r.options.summer != SummerMode::automatic) {
-        return "--almanac follows Israel's clock; leave out --summer or give --summer auto";
+        return "--almanac follows the place's clock; leave out --summer or give --summer auto";
     }
     if (julianDateOf(*r.toMonth) < julianDateOf(*r.fromMonth)) return "--almanac: --to comes before --from";
     r.options.almanac = MonthRange{r.fromMonth->year, r.fromMonth->month, r.toMonth->year, r.toMonth->month};
