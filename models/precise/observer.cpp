@@ -3,16 +3,16 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include "site.h"
+
 namespace zenlith::precise {
 
 Vector observerAt(const InstantFrame& frame, const Place& place) {
-    Vector metres;
-    eraGd2gc(ERFA_WGS84, place.longitudeDegrees * ERFA_DD2R, place.latitudeDegrees * ERFA_DD2R, place.heightMetres,
-             metres.data());
+    const Vector onEarth = siteOf(place).onEarth;
     // Turned by the sidereal time about the pole (polar motion, below 0.5″, is left out).
     const double c = std::cos(frame.siderealTime);
     const double s = std::sin(frame.siderealTime);
-    return (1 / ERFA_DAU) * Vector{c * metres[0] - s * metres[1], s * metres[0] + c * metres[1], metres[2]};
+    return Vector{c * onEarth[0] - s * onEarth[1], s * onEarth[0] + c * onEarth[1], onEarth[2]};
 }
 
 Vector seenFrom(const InstantFrame& frame, const Place& place, const Vector& apparentGeocentric) {
