@@ -32,7 +32,7 @@ void CsvRowsPerInstant(benchmark::State& state) {
     columns.style = cli::TableStyle::csv;
     columns.full = state.range(0) != 0;
     const cli::TableWriter writer(columns);
-    cli::InstantWorker worker(writer, cli::SummerMode::off, nullptr, static_cast<ModelKind>(state.range(1)));
+    cli::InstantWorker worker(writer, cli::SummerMode::off, nullptr, static_cast<ModelKind>(state.range(1)), originalSite());
     std::string out;
     std::int64_t n = 0;
     for (auto _ : state) {

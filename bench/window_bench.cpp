@@ -7,10 +7,13 @@
 #include <sys/wait.h>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <chrono>
 #include <cstring>
 #include <iostream>
@@ -21,6 +24,7 @@
 #include "application_window.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "place_chooser.h"
 
 extern char** environ;
 
@@ -68,6 +72,53 @@ void TimeStepKeyToWindowRepainted(benchmark::State& state) {
     }
 }
 BENCHMARK(TimeStepKeyToWindowRepainted)->Unit(benchmark::kMicrosecond);
+
+// One key typed into the place field, from the key to the suggestions
+// listed: a search over every place, in Hebrew (0) or in English (1). The
+// text grows a letter at a time and starts again, as a person types.
+void PlaceFieldKeyToSuggestions(benchmark::State& state) {
+    SilentMessages messages;
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat);
+    zenlith::ApplicationWindow app(messages, settings);
+    app.startUp(zenlith::FixedClock("21/06/2024", "23:30:00"), std::chrono::milliseconds(0));
+    app.show();
+    auto* field = app.findChild<QLineEdit*>(QStringLiteral("placeField"));
+    const QString word = state.range(0) == 0 ? QStringLiteral("ירושלים") : QStringLiteral("new york");
+    field->setFocus();
+    qsizetype typed = 0;
+    for (auto _ : state) {
+        if (typed == word.size()) {
+            field->clear();
+            typed = 0;
+        }
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, word.mid(typed++, 1));
+        QApplication::sendEvent(field, &key);
+    }
+}
+BENCHMARK(PlaceFieldKeyToSuggestions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A new place from its choice to the form, its chart and the day's events
+// window recomputed and repainted: Jerusalem and Eilat in turn.
+void PlaceChangeToWindowsRepainted(benchmark::State& state) {
+    SilentMessages messages;
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat);
+    zenlith::ApplicationWindow app(messages, settings);
+    app.startUp(zenlith::FixedClock("21/06/2024", "23:30:00"), std::chrono::milliseconds(0));
+    app.show();
+    app.window().computeSky();
+    QWidget* events = app.views().open(zenlith::eventsWindowName);
+    const std::array<zenlith::Place, 2> places{zenlith::Place{"ירושלים", 31.76904, 35.21633, 786, "Asia/Jerusalem"},
+                                               zenlith::Place{"אילת", 29.55805, 34.94821, 12, "Asia/Jerusalem"}};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        app.places().choose(places[next++ % places.size()]);
+        app.repaint();
+        events->repaint();
+    }
+}
+BENCHMARK(PlaceChangeToWindowsRepainted)->Unit(benchmark::kMicrosecond);
 
 // Spawns this program in its start-up mode and waits for it: the time is
 // that of a whole process, from its start to its window shown.
