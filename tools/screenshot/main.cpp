@@ -5,8 +5,12 @@
 // the About box, the splash, and the sky map by day, in twilight, at night,
 // in the night view and zoomed. Run it on the offscreen platform; settings go
 // to a temporary file, never the user's.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -83,6 +87,33 @@ public:
         const bool saved = save(app->grab(), file);
         app->setNightView(false);
         return saved;
+    }
+
+    // The window at a place typed by name, its suggestions drawn where they
+    // open, and then chosen and computed.
+    bool placeChosen(const char* listFile, const char* chosenFile, const Instant& instant) {
+        auto app = open(instant);
+        auto* field = app->findChild<QLineEdit*>(QStringLiteral("placeField"));
+        field->setFocus();
+        field->selectAll();
+        for (const QChar letter : QStringLiteral("ניו י")) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(letter));
+            QApplication::sendEvent(field, &key);
+        }
+        QApplication::processEvents();
+        QWidget* list = field->completer()->popup();
+        QPixmap picture = app->grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(app->mapFromGlobal(list->mapToGlobal(QPoint(0, 0))), list->grab());
+        painter.end();
+        const bool listed = save(picture, listFile);
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Return}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(list, &press);
+        }
+        QApplication::processEvents();
+        app->window().computeSky();
+        return listed && save(app->grab(), chosenFile);
     }
 
     // The menu is a window of its own: it is drawn onto the window's picture
@@ -210,6 +241,7 @@ int main(int argc, char* argv[]) {
     const Instant night{"22/06/2024", "23:30:00"};
     const bool saved = pictures.computedWindow("main-day.png", day, false) &&
                        pictures.computedWindow("main-night.png", night, false) &&
+                       pictures.placeChosen("place-typed.png", "place-new-york.png", night) &&
                        pictures.computedWindow("night-view.png", night, true) && pictures.menuOpen("menu.png", night) &&
                        pictures.dayEvents("day-events.png", day) &&
                        pictures.monthTable("month-table.png", day, false) &&
