@@ -1,6 +1,8 @@
 #include "night_view.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEvent>
 #include <QGraphicsEffect>
 #include <QPainter>
 #include <QPalette>
@@ -81,9 +83,26 @@ private:
     bool swapped_;
 };
 
+// Dialogs come and go (message boxes, the save and print dialogs): at night
+// each is turned red as it is shown, its icons and pictures included.
+class RedDialogs : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = event->type() == QEvent::Show ? qobject_cast<QDialog*>(watched) : nullptr;
+        if (dialog && !dialog->graphicsEffect()) dialog->setGraphicsEffect(new RedByBrightness(false, dialog));
+        return false;
+    }
+};
+
 }  // namespace
 
 void applyNightView(QWidget& window, bool on) {
+    static RedDialogs redDialogs;
+    if (on) {
+        qApp->installEventFilter(&redDialogs);
+    } else {
+        qApp->removeEventFilter(&redDialogs);
+    }
     QApplication::setPalette(on ? nightPalette() : QApplication::style()->standardPalette());
     window.setStyleSheet(on ? nightControls : QString());
     if (on) {

@@ -1,9 +1,9 @@
 #pragma once
 // The night view, for use outside in the dark: the whole application in dim
-// red on black (menus, message boxes and the save dialog through the
-// application's palette), and the main window's own colours, pictures and
-// chart turned into shades of red by their brightness, so that day, the
-// twilights and night keep their order.
+// red on black (menus through the application's palette; message boxes and
+// the save and print dialogs, icons included, turned red as they open), and
+// the main window's own colours, pictures and chart turned into shades of red
+// by their brightness, so that day, the twilights and night keep their order.
 class QWidget;
 
 namespace zenlith {
