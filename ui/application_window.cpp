@@ -146,8 +146,8 @@ void ApplicationWindow::buildViewMenu() {
     connect(preciseModel_, &QAction::triggered, this, [this] { emit document().modelRequested(ModelKind::precise); });
     viewMenu_->addSeparator();
     views_->add(viewMenu_, texts::dayEvents, QKeySequence(Qt::CTRL | Qt::Key_E), eventsWindowName,
-                [](const ViewContext& context, QWidget* owner) -> QWidget* {
-                    return new EventsWindow(context.document, context.printer, owner);
+                [this](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    return new EventsWindow(context.document, settings_, context.printer, context.pdfSaver, owner);
                 });
     views_->add(viewMenu_, texts::monthTable, QKeySequence(Qt::CTRL | Qt::Key_L), almanacWindowName,
                 [](const ViewContext& context, QWidget* owner) -> QWidget* {
