@@ -43,7 +43,7 @@ class EventsWindowTest : public ::testing::Test {
 protected:
     void showDay(const std::string& isoDate, const Place& place, ModelKind model) {
         rules = ZoneClockRules::open(place.timeZone);
-        document.setClockRules(*rules);
+        document.setPlace(place, *rules);
         SkyState state;
         state.entered = CivilDateTime{std::stoi(isoDate.substr(0, 4)), std::stoi(isoDate.substr(5, 2)),
                                       std::stoi(isoDate.substr(8, 2)), 12, 0};
