@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "day_sheet_text.h"
+#include "night_view.h"
 #include "qt_text.h"
 #include "table_page.h"
 
@@ -75,7 +76,14 @@ EventsWindow::EventsWindow(const SkyDocument& document, QSettings& settings, Pri
         heading->setToolTip(qtText(info.definition));
         table_->setHorizontalHeaderItem(column, heading);
     }
-    auto* layout = new QVBoxLayout(this);
+    // Everything on one panel that paints its own background: the night view's
+    // effect works on a panel, not on a window.
+    body_ = new QWidget(this);
+    body_->setAutoFillBackground(true);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(body_);
+    auto* layout = new QVBoxLayout(body_);
     layout->addWidget(title_);
     layout->addWidget(table_, 1);
     layout->addLayout(zmanimControls());
@@ -150,6 +158,8 @@ void EventsWindow::keepZmanim() {
     keepZmanimSettings(settings_, zmanim_);
     if (isVisible()) showDay();
 }
+
+void EventsWindow::setNightView(bool on) { applyNightView(*body_, on); }
 
 void EventsWindow::showEvent(QShowEvent* event) {
     showDay();
