@@ -208,7 +208,9 @@ void EventsWindow::fill(const std::vector<std::string>& title, const std::vector
         const int cellCount = static_cast<int>(shown.cells.size());
         for (int column = 0; column < dayTableColumnCount; ++column) {
             auto* item = new QTableWidgetItem(column < cellCount ? qtText(shown.cells[column]) : QString());
-            item->setTextAlignment(column == 0 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+            // Names, and a value across the row, start at the right, beside each other.
+            const bool leading = column == 0 || (column == cellCount - 1 && cellCount < dayTableColumnCount);
+            item->setTextAlignment(leading ? Qt::AlignLeading | Qt::AlignVCenter : Qt::AlignCenter);
             if (shown.kind == DayRowKind::heading) {
                 QFont bold = item->font();
                 bold.setBold(true);
