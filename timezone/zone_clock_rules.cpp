@@ -96,11 +96,13 @@ std::unique_ptr<ZoneClockRules> ZoneClockRules::open(std::string_view zoneId) {
 
 ZoneClockRules::ZoneClockRules(QTimeZone zone) : zone_(std::move(zone)) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    keepsSummerTime_ = zone_.hasDaylightTime();
+    const std::optional<int> nextSummer = nextSummerOffset(zone_, now);
+    // By today's rules: Iceland kept summer time until 1968, and keeps none now.
+    keepsSummerTime_ = nextSummer.has_value();
     standardOffset_ = zone_.standardTimeOffset(now);
     // A zone without summer time today still takes the box for past dates:
     // an hour on, as the original's box adds.
-    summerOffset_ = nextSummerOffset(zone_, now).value_or(standardOffset_ + hourSeconds);
+    summerOffset_ = nextSummer.value_or(standardOffset_ + hourSeconds);
 }
 
 int ZoneClockRules::offsetSecondsAt(double julianDate) const {

@@ -18,12 +18,12 @@
 
 #include "almanac_page.h"
 #include "almanac_table_text.h"
-#include "candle_custom.h"
 #include "kept_settings.h"
 #include "menu_texts.h"
 #include "message_box.h"
 #include "qt_text.h"
 #include "sky_document.h"
+#include "zmanim_settings.h"
 
 namespace zenlith {
 
@@ -216,10 +216,10 @@ void AlmanacWindow::restoreColumns() {
     showColumns();
 }
 
-// The halachic times by the custom of the place.
+// The halachic times by the custom chosen in the day's events window, or the place's.
 std::optional<ZmanimChoices> AlmanacWindow::zmanimChoices() const {
     if (!zmanim_->isChecked()) return std::nullopt;
-    return ZmanimChoices{candleLightingMinutes(suggestedCandleCustom(place_)), HavdalahRule::atTzeit};
+    return zmanimChoicesAt(readZmanimSettings(settings_), place_);
 }
 
 void AlmanacWindow::showRun(const DayRun& run) {

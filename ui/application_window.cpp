@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScopedValueRollback>
 #include <QSettings>
+#include <QVBoxLayout>
 #include <array>
 
 #include "about_text.h"
@@ -22,6 +23,8 @@
 #include "message_box.h"
 #include "kept_settings.h"
 #include "night_view.h"
+#include "place_chooser.h"
+#include "place_field.h"
 #include "qt_text.h"
 #include "window_geometry.h"
 
@@ -55,6 +58,16 @@ const QString stepKey = QStringLiteral("time/playStep");
 const QString modelKey = QStringLiteral("sky/preciseModel");
 const QString nightKey = QStringLiteral("view/night");
 
+// The place field over the form, which keeps its designed size below it.
+QWidget* placeAbove(QWidget* placeField, QWidget* form) {
+    auto* both = new QWidget;
+    auto* column = new QVBoxLayout(both);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(placeField);
+    column->addWidget(form);
+    return both;
+}
 
 }  // namespace
 
@@ -62,13 +75,16 @@ ApplicationWindow::ApplicationWindow(MessageBox& messages, QSettings& settings, 
                                      const ClockRules& clockRules, std::unique_ptr<Printer> pdfSaver)
     : messages_(messages), settings_(settings) {
     window_ = new MainWindow(messages, std::move(printer), clockRules, std::move(pdfSaver));
-    setCentralWidget(window_);
+    places_ = new PlaceChooser(*window_, messages_, settings_, this);
+    setCentralWidget(placeAbove(places_->field(), window_));
+    connect(places_, &PlaceChooser::placeChosen, this, &ApplicationWindow::showPlaceInTitle);
     views_ = new ViewWindows({window_->document(), window_->printer(), window_->pdfSaver(), messages_}, settings_, this);
     setWindowTitle(window_->windowTitle());
     setWindowIcon(window_->windowIcon());
     menuBar()->setLayoutDirection(Qt::RightToLeft);  // Hebrew menus open from the right
     buildFileMenu();
     buildTimeMenu();
+    places_->buildMenu(menuBar()->addMenu(qtText(texts::placeMenu)));
     buildViewMenu();
     buildHelpMenu();
     player_.setInterval(playInterval);
@@ -146,8 +162,8 @@ void ApplicationWindow::buildViewMenu() {
     connect(preciseModel_, &QAction::triggered, this, [this] { emit document().modelRequested(ModelKind::precise); });
     viewMenu_->addSeparator();
     views_->add(viewMenu_, texts::dayEvents, QKeySequence(Qt::CTRL | Qt::Key_E), eventsWindowName,
-                [](const ViewContext& context, QWidget* owner) -> QWidget* {
-                    return new EventsWindow(context.document, context.printer, owner);
+                [this](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    return new EventsWindow(context.document, settings_, context.printer, context.pdfSaver, owner);
                 });
     views_->add(viewMenu_, texts::monthTable, QKeySequence(Qt::CTRL | Qt::Key_L), almanacWindowName,
                 [this](const ViewContext& context, QWidget* owner) -> QWidget* {
@@ -184,6 +200,13 @@ void ApplicationWindow::showKeys() {
         }
     }
     messages_.show(list.trimmed().toStdString(), texts::keys);
+}
+
+// The caption alone at the original site, as designed; elsewhere the place too.
+void ApplicationWindow::showPlaceInTitle(const Place& place) {
+    QString title = window_->windowTitle();
+    if (place != originalSite()) title += QStringLiteral(" — ") + placeName(place);
+    setWindowTitle(title);
 }
 
 void ApplicationWindow::setPlayStep(StepUnit unit) {
@@ -226,7 +249,7 @@ void ApplicationWindow::showChosenModel(ModelKind kind) {
 
 void ApplicationWindow::setNightView(bool on) {
     nightView_->setChecked(on);
-    applyNightView(*window_, on);
+    applyNightView(*centralWidget(), on);  // the place field and the form
     if (auto* map = static_cast<SkyMapWindow*>(views_->window(skyMapWindowName))) map->setNightView(on);
     if (!on) window_->showComputedColours();
     if (!restoring_) keepValue(settings_, nightKey, on, false);
@@ -243,6 +266,7 @@ void ApplicationWindow::restoreSettings() {
     setPlayStep(static_cast<StepUnit>(std::clamp(settings_.value(stepKey, 0).toInt(), 0, 4)));
     emit document().modelRequested(readFlag(settings_, modelKey) ? ModelKind::precise : ModelKind::classic);
     if (readFlag(settings_, nightKey)) setNightView(true);
+    places_->restore();
 }
 
 void ApplicationWindow::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,8 @@ class QSettings;
 
 namespace zenlith {
 
+class PlaceChooser;
+
 // The day's events among the windows of the View menu.
 inline const QString eventsWindowName = QStringLiteral("events");
 inline const QString almanacWindowName = QStringLiteral("almanac");
@@ -35,6 +37,7 @@ public:
     ~ApplicationWindow() override;
 
     MainWindow& window() { return *window_; }
+    PlaceChooser& places() { return *places_; }
     SkyDocument& document() { return window_->document(); }
     // The windows opened from the View menu; other windows join them there.
     ViewWindows& views() { return *views_; }
@@ -64,11 +67,13 @@ private:
     void playOneStep();
     void showChosenModel(ModelKind kind);
     void showKeys();
+    void showPlaceInTitle(const Place& place);
     void restoreSettings();
 
     MessageBox& messages_;
     QSettings& settings_;
     MainWindow* window_ = nullptr;
+    PlaceChooser* places_ = nullptr;
     ViewWindows* views_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QAction* nightView_ = nullptr;

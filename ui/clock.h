@@ -6,6 +6,9 @@
 #include <string>
 #include <utility>
 
+#include "summer_time.h"
+#include "zone_clock_rules.h"
+
 namespace zenlith {
 
 class Clock {
@@ -18,15 +21,24 @@ public:
     virtual std::optional<bool> summerTime() const { return std::nullopt; }
     // The window keeps its own, for "Now".
     virtual std::unique_ptr<Clock> clone() const = 0;
+    // The civil clock of the window's place, which the system clock reads
+    // the time on; the rules must outlive the next reading.
+    virtual void useRules(const ClockRules&) {}
 };
 
-// Israel's civil time now, whatever time zone the machine is set to.
+// The place's civil time now (Israel's until told otherwise), whatever time
+// zone the machine is set to.
 class SystemClock : public Clock {
 public:
     std::string dateText() const override;
     std::string timeText() const override;
     std::optional<bool> summerTime() const override;
-    std::unique_ptr<Clock> clone() const override { return std::make_unique<SystemClock>(); }
+    std::unique_ptr<Clock> clone() const override { return std::make_unique<SystemClock>(*this); }
+    void useRules(const ClockRules& rules) override { rules_ = &rules; }
+
+private:
+    LocalTime now() const;
+    const ClockRules* rules_ = &israelClockRules();
 };
 
 // Always tells the texts it was given: for tests and for pictures of fixed

@@ -26,6 +26,7 @@
 #include "parameter_line.h"
 #include "pdf_file_name.h"
 #include "picture.h"
+#include "place_text.h"
 #include "print_actions.h"
 #include "placed_widget.h"
 #include "qt_text.h"
@@ -100,7 +101,7 @@ void readRightToLeft(QPlainTextEdit* box) {
 
 MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, const ClockRules& clockRules,
                        std::unique_ptr<Printer> pdfSaver)
-    : messages_(messages), document_(clockRules), printer_(std::move(printer)), pdfSaver_(pdfSaver ? std::move(pdfSaver) : makeProductPdfSaver([this] {
+    : messages_(messages), originalSiteClock_(clockRules), document_(clockRules), printer_(std::move(printer)), pdfSaver_(pdfSaver ? std::move(pdfSaver) : makeProductPdfSaver([this] {
           return pdfFileNameFor(document_.state().entered);
       })) {
     setObjectName(qtText(window_layout::window.name));
@@ -114,6 +115,7 @@ MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, c
     handlers_ = new FieldHandlers(fields_, messages_, this);
     // After the field's own handler, so the box sees what the field kept.
     connect(handlers_, &FieldHandlers::dateOrTimeChanged, this, &MainWindow::followClockRules);
+    connect(summerTime_, &QCheckBox::toggled, this, &MainWindow::clockInForceChanged);
     connect(compute_, &QPushButton::clicked, this, &MainWindow::computeSky);
     connect(printParameters_, &QPushButton::clicked, this, [this] { printParameterSheet(); });
     connect(printWindow_, &QPushButton::clicked, this, [this] { printWholeWindow(); });
@@ -122,9 +124,12 @@ MainWindow::MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer, c
     answerRequests();
 }
 
+MainWindow::~MainWindow() = default;
+
 // What other windows ask of the document is done here, as the user would do it.
 void MainWindow::answerRequests() {
     connect(&document_, &SkyDocument::modelRequested, this, &MainWindow::chooseModel);
+    connect(&document_, &SkyDocument::placeRequested, this, &MainWindow::standAt);
     connect(&document_, &SkyDocument::instantRequested, this, [this](const CivilDateTime& local, bool summer) {
         goTo(local);
         setSummerTime(summer);
@@ -220,15 +225,17 @@ void MainWindow::setTabOrder() {
 bool MainWindow::startUp(const Clock& clock, std::chrono::milliseconds splashPause, bool nightSplash) {
     if (!showSplashFor(splashPause, nightSplash)) return false;
     clock_ = clock.clone();
-    fillFieldsFromClock(clock);
+    clock_->useRules(document_.clockRules());
+    fillFieldsFromClock(*clock_);
     fillLists();
     followClockRules();
-    if (const std::optional<bool> summer = clock.summerTime()) setSummerTime(*summer);
+    if (const std::optional<bool> summer = clock_->summerTime()) setSummerTime(*summer);
     return true;
 }
 
 void MainWindow::showNow() {
     if (!clock_) return;
+    clock_->useRules(document_.clockRules());
     fillFieldsFromClock(*clock_);
     followClockRules();
     if (const std::optional<bool> summer = clock_->summerTime()) setSummerTime(*summer);
@@ -267,6 +274,36 @@ bool MainWindow::step(StepUnit unit, int count) {
 
 void MainWindow::setSummerTime(bool on) {
     summerTime_->setChecked(on);
+}
+
+bool MainWindow::standAt(const Place& place) {
+    std::unique_ptr<ClockRules> zoneClock;
+    if (place != originalSite()) {
+        zoneClock = ZoneClockRules::open(place.timeZone);
+        if (!zoneClock) {
+            messages_.show(messages::placeZoneUnknown, messages::placeTitle);
+            return false;
+        }
+    }
+    const ClockRules& clock = zoneClock ? *zoneClock : originalSiteClock_;
+    calculator_.standAt(place, clock);
+    document_.setPlace(place, clock);
+    placeClock_ = std::move(zoneClock);  // the old clock goes only once nothing points to it
+    summerTime_->setEnabled(clock.keepsSummerTime());
+    if (!clock.keepsSummerTime()) summerTime_->setChecked(false);
+    followClockRules();
+    emit clockInForceChanged();
+    if (document_.state().instant) {
+        computeSky();
+    } else {
+        document_.setComputed(document_.state());
+    }
+    return true;
+}
+
+int MainWindow::offsetInForceSeconds() const {
+    const ClockRules& clock = document_.clockRules();
+    return summerTime_->isChecked() ? clock.summerOffsetSeconds() : clock.standardOffsetSeconds();
 }
 
 void MainWindow::chooseModel(ModelKind kind) {
@@ -322,6 +359,7 @@ void MainWindow::computeSky() {
     state.summerTime = texts.summerTime;
     state.moonIllumination = sky.places.moon.illumination;
     state.model = sky.model;
+    state.place = calculator_.place();
     document_.setComputed(state);
 }
 
@@ -371,8 +409,10 @@ void MainWindow::saveWholeWindowAsPdf() {
 // Prints what the fields hold now under the last computed report.
 void MainWindow::printParameterSheet(Printer& printer) {
     const FieldTexts texts = fieldTexts();
-    const std::string line = parameterLine(
+    std::string line = parameterLine(
         {window_texts::chartCaption, texts.year, texts.month, texts.day, texts.hour, texts.minute}, decimalSeparator());
+    // Away from the original site the sheet says where its sky was seen.
+    if (calculator_.place() != originalSite()) line += "  " + placeText(calculator_.place());
     printParameters(printer, qtText(line), report_->toPlainText());
 }
 

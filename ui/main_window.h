@@ -32,12 +32,15 @@ class MessageBox;
 class SkyChart;
 
 class MainWindow : public QWidget {
+    Q_OBJECT
+
 public:
     // Tests hand in printers and clock rules of their own; the product
     // prints to the system's default printer and keeps Israel's clock.
     explicit MainWindow(MessageBox& messages, std::unique_ptr<Printer> printer = makeProductPrinter(),
                         const ClockRules& clockRules = israelClockRules(),
                         std::unique_ptr<Printer> pdfSaver = nullptr);  // null: the product's, named by the instant
+    ~MainWindow() override;
 
     // The window's Load: the splash for the pause, then the fields from the
     // clock (each raising its Change), then the lists. False, with nothing
@@ -57,16 +60,27 @@ public:
     // the instant computed when it began.
     void showComputedColours();
     void setSummerTime(bool on);
+    // Sees the sky from the place on its zone's clock, computing again once
+    // something was computed. False, with a message and nothing changed, when
+    // the machine's time-zone database does not know the zone.
+    bool standAt(const Place& place);
     // Once something was computed, the sky is computed again on the new model.
     void chooseModel(ModelKind kind);
     ModelKind chosenModel() const { return calculator_.chosen(); }
     SkyDocument& document() { return document_; }
+    // The offset from universal time the form computes on now: the summer
+    // offset while the box is ticked.
+    int offsetInForceSeconds() const;
     Printer& printer() { return *printer_; }
     Printer& pdfSaver() { return *pdfSaver_; }
     void printParameterSheet();
     void printWholeWindow();
     void saveParameterSheetAsPdf();
     void saveWholeWindowAsPdf();
+
+signals:
+    // The place, or the box, changed the offset in force.
+    void clockInForceChanged();
 
 private:
     void buildInputPanel();
@@ -87,6 +101,8 @@ private:
     void nameForScreenReaders();
 
     MessageBox& messages_;
+    const ClockRules& originalSiteClock_;
+    std::unique_ptr<ClockRules> placeClock_;  // the chosen place's, away from the original site
     SkyDocument document_;
     std::unique_ptr<Printer> printer_;
     std::unique_ptr<Printer> pdfSaver_;

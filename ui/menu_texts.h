@@ -36,6 +36,11 @@ inline constexpr std::string_view monthTable = "לוח חודשי";
 inline constexpr std::string_view comingEvents = "אירועים קרובים";
 inline constexpr std::string_view skyMap = "מפת השמיים";
 
+inline constexpr std::string_view placeMenu = "&מקום";
+inline constexpr std::string_view choosePlace = "בחירת מקום…";
+inline constexpr std::string_view originalPlace = "המקום המקורי (32° צפון, 35° מזרח)";
+inline constexpr std::string_view recentPlaces = "מקומות אחרונים";
+
 inline constexpr std::string_view helpMenu = "&עזרה";
 inline constexpr std::string_view keys = "רשימת מקשים";
 inline constexpr std::string_view about = "אודות Zenlith";

@@ -25,7 +25,12 @@ public:
     // By the main form, after every computation (and with nothing entered
     // after a refused one).
     void setComputed(const SkyState& computed);
-    void setClockRules(const ClockRules& clockRules) { clockRules_ = &clockRules; }
+    // By the main form when the place changes; it computes (or announces the
+    // state) right after, so this emits nothing.
+    void setPlace(const Place& place, const ClockRules& clockRules) {
+        state_.place = place;
+        clockRules_ = &clockRules;
+    }
 
 signals:
     void stateChanged();

@@ -29,4 +29,9 @@ inline constexpr std::string_view reportDescription =
     "תשע שורות: השמש, שבעת כוכבי הלכת והירח, ולכל אחד מיקומו בשמיים ונתוניו";
 inline constexpr std::string_view moonPictureName = "מופע הירח";
 
+// The place field above the form.
+inline constexpr std::string_view placePrompt = "מקום:";
+inline constexpr std::string_view placeFieldName = "מקום";
+inline constexpr std::string_view placeHint = "שם יישוב או עיר, בעברית או באנגלית, או קואורדינטות: 31.7683, 35.2137";
+
 }  // namespace zenlith::window_texts

@@ -1,5 +1,6 @@
 #include "coordinate_text.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace zenlith {
@@ -46,7 +47,11 @@ public:
             ++n;
         }
         if (n == digitsStart || (n == digitsStart + 1 && point) || n > longestNumber) return std::nullopt;
-        const double value = std::stod(std::string(rest_.substr(0, n)));
+        // from_chars, unlike stod, ignores the locale: the window runs under the
+        // user's, where the decimal point may be a comma.
+        const std::size_t skip = rest_[0] == '+' ? 1 : 0;
+        double value = 0;
+        std::from_chars(rest_.data() + skip, rest_.data() + n, value);
         rest_.remove_prefix(n);
         return value;
     }

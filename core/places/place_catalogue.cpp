@@ -64,8 +64,17 @@ PlaceCatalogue::PlaceCatalogue(std::vector<PlaceEntry> entries) : entries_(std::
 
 PlaceCatalogue PlaceCatalogue::standard(const std::string& zoneInfo) {
     std::vector<PlaceEntry> all = israelLocalities();
-    std::vector<PlaceEntry> world = worldCities(zoneInfo);
-    all.insert(all.end(), std::make_move_iterator(world.begin()), std::make_move_iterator(world.end()));
+    const std::size_t localities = all.size();
+    // A zone city that is also a locality (Jerusalem) is listed once, as the
+    // locality, which has its height.
+    for (PlaceEntry& city : worldCities(zoneInfo)) {
+        const auto same = [&city](const PlaceEntry& locality) {
+            return locality.english == city.english && locality.place.timeZone == city.place.timeZone;
+        };
+        if (std::none_of(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(localities), same)) {
+            all.push_back(std::move(city));
+        }
+    }
     return PlaceCatalogue(std::move(all));
 }
 

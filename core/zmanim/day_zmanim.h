@@ -62,6 +62,7 @@ enum class HavdalahRule { atTzeit, seventyTwoMinutes };
 struct ZmanimChoices {
     int candleLightingMinutes = 20;  // before sunset; see candle_custom.h
     HavdalahRule havdalah = HavdalahRule::atTzeit;
+    bool operator==(const ZmanimChoices&) const = default;
 };
 
 using DayZmanim = std::array<Zman, zmanCount>;

@@ -1,13 +1,16 @@
-// Arbitrary bytes typed as coordinates, as one angle and as a search over the
-// places: coordinates come back in range and finite or refused, and every
-// place found carries a name and a zone.
+// Arbitrary bytes typed as coordinates, as one angle, as a search over the
+// places, as the place field's text and as a kept place: coordinates come
+// back in range and finite or refused, every place found carries a name and
+// a zone, and a kept place reads back as written.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
 #include "coordinate_text.h"
+#include "kept_place.h"
 #include "place_catalogue.h"
+#include "typed_place.h"
 
 namespace {
 
@@ -42,5 +45,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!entry->english.empty() && !entry->place.timeZone.empty());
     }
     if (const zenlith::PlaceEntry* entry = catalogue.unique(text)) require(!entry->place.timeZone.empty());
+    const auto typed = zenlith::placeFromText(text, catalogue);
+    if (const auto* place = std::get_if<zenlith::Place>(&typed)) {
+        require(std::fabs(place->latitudeDegrees) <= 90 && std::fabs(place->longitudeDegrees) <= 180);
+        require(std::isfinite(place->heightMetres) && !place->timeZone.empty());
+    }
+    // A kept place, once read, is written and read back to the same place.
+    if (const auto kept = zenlith::placeFromKeptText(text)) {
+        const auto again = zenlith::placeFromKeptText(zenlith::keptPlaceText(*kept));
+        require(again && again->name == kept->name && again->timeZone == kept->timeZone &&
+                std::fabs(again->latitudeDegrees - kept->latitudeDegrees) < 1e-6);
+    }
     return 0;
 }

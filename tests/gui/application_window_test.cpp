@@ -7,12 +7,17 @@
 #include <QScreen>
 #include <QStyle>
 #include <array>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QLineEdit>
+#include <cmath>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -200,7 +205,7 @@ TEST_F(ApplicationWindowTest, TheNightViewIsRedOnBlackEverywhere) {
 TEST_F(ApplicationWindowTest, MenusReadRightToLeftAndAboutNamesWhatTheProgramRunsOn) {
     open("05/03/2024", "7:04:09");
     EXPECT_EQ(app->menuBar()->layoutDirection(), Qt::RightToLeft);
-    EXPECT_EQ(app->centralWidget()->size(), QSize(769, 531));  // the designed window, untouched below the menu
+    EXPECT_EQ(app->window().size(), QSize(769, 531));  // the designed window, untouched below the place field
     keys(Qt::Key_F1, Qt::NoModifier);
     ASSERT_EQ(messages.shown.size(), 1U);
     const std::string& about = messages.shown[0].prompt;
@@ -224,7 +229,7 @@ TEST_F(ApplicationWindowTest, MenuKeysWorkFromEveryKindOfWidget) {
         app->findChild<QWidget*>(QStringLiteral("Check4")),   // check box
         app->findChild<QWidget*>(QStringLiteral("Command1")), // button
         app->findChild<QWidget*>(QStringLiteral("Text2")),    // read-only report
-        events->findChild<QPlainTextEdit*>(),                 // the events window's text
+        events->findChild<QTableWidget*>(),                   // the events window's table
     };
     int minute = 4;
     for (QWidget* widget : focused) {
@@ -321,6 +326,72 @@ TEST_F(ApplicationWindowTest, ASettingsFileThatIsNoRegularFileIsLeftAlone) {
     kept->sync();
     EXPECT_NE(kept->fileName(), fifo);
     EXPECT_FALSE(QFileInfo(fifo).isFile());
+}
+
+// A place typed into the place field, by name in either language, picked
+// from the suggestions, or as coordinates: the title, the offset beside the
+// box and the sky follow; a wrong text is refused with the accepted forms;
+// the place is kept for the next start. Expected altitudes are the Sun's at
+// the place's noon from its latitude and the Sun's declination (about -23.4°
+// on 21 December): 90° - |latitude - declination|, within a degree.
+TEST_F(ApplicationWindowTest, APlaceTypedOrPickedMovesTheSkyAndItsClock) {
+    struct Case {
+        const char* typed;
+        bool pickFirstSuggestion;
+        const char* title;       // what the title bar adds; empty where the place is refused
+        const char* offset;      // beside the summer-time box, for 21 December
+        bool boxEnabled;
+        double noonSunAltitude;  // degrees; NaN where the place is refused
+        const char* refusal;     // the start of the message
+    };
+    const double none = std::nan("");
+    const std::array<Case, 7> cases{{
+        {"ניו יו", true, "ניו יורק", "UTC-5", true, 90 - (40.71 + 23.44), nullptr},
+        {"eilat", false, "אילת", "UTC+2", true, 90 - (29.56 + 23.44), nullptr},
+        {"64.1466, -21.9426", false, "64.1466° צפון, 21.9426° מערב", "UTC+0", false, 90 - (64.15 + 23.44), nullptr},
+        {"33°50′S 151°12′E, 0, Australia/Sydney", false, "33.8333° דרום, 151.2° מזרח", "UTC+11", true,
+         90 - (33.83 - 23.44), nullptr},
+        {"91, 35", false, "", "", true, none, "קו הרוחב"},
+        {"xyzzy", false, "", "", true, none, "אין מקום בשם זה"},
+        {"31.7683, 35.2137, 0, Mars/Olympus", false, "", "", true, none, "אזור הזמן של המקום"},
+    }};
+    for (const Case& entry : cases) {
+        open("21/12/2026", "12:00:00");
+        messages.shown.clear();
+        auto* place = app->findChild<QLineEdit*>(QStringLiteral("placeField"));
+        keys(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+        ASSERT_TRUE(place->hasFocus());
+        for (const QChar letter : QString::fromUtf8(entry.typed)) {  // keyClicks knows only ASCII
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(letter));
+            QApplication::sendEvent(place, &press);
+        }
+        if (entry.pickFirstSuggestion) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+        if (entry.refusal) {
+            ASSERT_EQ(messages.shown.size(), 1U) << entry.typed;
+            EXPECT_TRUE(messages.shown[0].prompt.starts_with(entry.refusal)) << messages.shown[0].prompt;
+            const bool textRefused = entry.refusal != std::string_view("אזור הזמן של המקום");
+            EXPECT_EQ(messages.shown[0].prompt.find("31°46′N 35°13′E") != std::string::npos, textRefused) << entry.typed;
+            EXPECT_EQ(app->document().state().place, zenlith::originalSite());
+            continue;
+        }
+        EXPECT_TRUE(messages.shown.empty()) << entry.typed << ": " << messages.shown.front().prompt;
+        EXPECT_EQ(app->windowTitle(), QStringLiteral("Zenlith — ") + QString::fromUtf8(entry.title));
+        EXPECT_EQ(app->findChild<QLabel*>(QStringLiteral("utcOffset"))->text(), QString::fromLatin1(entry.offset));
+        EXPECT_EQ(app->findChild<QCheckBox*>(QStringLiteral("Check4"))->isEnabled(), entry.boxEnabled);
+        // Noon on the place's clock is within an hour of its true noon here
+        // (Sydney keeps summer time), which lowers the Sun by less than 6°.
+        keys(Qt::Key_N, Qt::ControlModifier);
+        const QRegularExpressionMatch sun = QRegularExpression(QStringLiteral("Alt = (-?[0-9.]+)")).match(report());
+        ASSERT_TRUE(sun.hasMatch()) << report().toStdString();
+        EXPECT_NEAR(sun.captured(1).toDouble(), entry.noonSunAltitude, 6) << entry.typed;
+        app.reset();
+        settings.reset();
+        open("21/12/2026", "12:00:00");  // the place is kept
+        EXPECT_EQ(app->windowTitle(), QStringLiteral("Zenlith — ") + QString::fromUtf8(entry.title));
+        QFile::remove(dir.filePath(QStringLiteral("zenlith.ini")));
+    }
 }
 
 TEST(PdfFileName, SaysWhatAndWhen) {

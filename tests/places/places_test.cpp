@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "coordinate_text.h"
+#include "kept_place.h"
 #include "place_catalogue.h"
 #include "world_cities.h"
 
@@ -87,6 +88,19 @@ TEST(PlaceCatalogue, FindsPlacesByHebrewOrEnglishBeginnings) {
     EXPECT_EQ(catalogue.nearestZoneCity(69.65, 18.96)->place.timeZone, "Arctic/Longyearbyen");
     EXPECT_EQ(catalogue.nearestZoneCity(31.77, 35.21)->place.timeZone, "Asia/Jerusalem");
     EXPECT_EQ(catalogue.nearestZoneCity(-90, 0)->place.timeZone.substr(0, 10), "Antarctica");
+}
+
+// What the settings keep comes back as it was; a damaged line is no place.
+TEST(KeptPlace, RoundTripsAndRefusesDamage) {
+    for (const Place& place : {originalSite(), Place{"אילת", 29.55805, 34.94821, 12, "Asia/Jerusalem"},
+                               Place{"", -33.8333, 151.2, 0, "Australia/Sydney"}}) {
+        EXPECT_EQ(placeFromKeptText(keptPlaceText(place)), place) << keptPlaceText(place);
+    }
+    for (const char* damaged : {"", "x\t1\t2\t3", "x\t91\t2\t3\tUTC", "x\t1\t2\t3\t../../etc/passwd",
+                                "x\tnan\t2\t3\tUTC", "x\t1\t2\t3\tUTC\tmore", "x\t1e999\t2\t3\tUTC",
+                                "x\t1\t2\t99999\tUTC", "x\t 1\t2\t3\tUTC"}) {
+        EXPECT_FALSE(placeFromKeptText(damaged)) << damaged;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,99 @@
+#include "table_page.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <numeric>
+
+namespace zenlith {
+
+namespace {
+
+// A4 at 200 dots an inch, and its margin.
+constexpr int longSideDots = 2339;
+constexpr int shortSideDots = 1654;
+constexpr int marginDots = 60;
+constexpr double dotsPerPoint = 200.0 / 72;
+constexpr double cellPaddingEms = 0.5;
+constexpr double lineSpacing = 1.6;   // a line's height, in type sizes
+constexpr double titleLines = 1.5;    // a title line's height, in lines
+constexpr double titleScale = 1.3;    // the title's type against the table's
+
+QFont pageFont(double pixels, bool bold) {
+    QFont font(QStringLiteral("Frank Ruehl CLM"));
+    font.setPixelSize(std::max(1, static_cast<int>(pixels)));
+    font.setBold(bold);
+    return font;
+}
+
+// Each column as wide as its widest cell, in pixels of the given font; a
+// spanning cell takes the room of the columns it spans.
+std::vector<double> naturalWidths(const QFont& font, const TablePage& table) {
+    const QFontMetricsF metrics(font);
+    const qsizetype count = table.headings.size();
+    std::vector<double> widths;
+    for (const QString& heading : table.headings) widths.push_back(metrics.horizontalAdvance(heading));
+    for (const TablePageRow& row : table.rows) {
+        for (qsizetype n = 0; n < row.cells.size() && n < count; ++n) {
+            const bool spans = n == row.cells.size() - 1 && n < count - 1;
+            if (!spans) widths[n] = std::max(widths[n], metrics.horizontalAdvance(row.cells[n]));
+        }
+    }
+    for (double& width : widths) width += 2 * cellPaddingEms * font.pixelSize();
+    return widths;
+}
+
+}  // namespace
+
+QImage tablePageImage(const TablePage& table) {
+    const int widthDots = table.landscape ? longSideDots : shortSideDots;
+    const int heightDots = table.landscape ? shortSideDots : longSideDots;
+    QImage page(widthDots, heightDots, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    const double usableWidth = widthDots - 2 * marginDots;
+    const double usableHeight = heightDots - 2 * marginDots;
+    const double lines = titleLines * static_cast<double>(table.titleLines.size()) + 1 +
+                         static_cast<double>(table.rows.size());
+    double pixels = std::min(table.largestPoints * dotsPerPoint, usableHeight / lines / lineSpacing);
+    const std::vector<double> atSize = naturalWidths(pageFont(pixels, true), table);
+    const double total = std::accumulate(atSize.begin(), atSize.end(), 0.0);
+    if (total > usableWidth) pixels *= usableWidth / total;
+    std::vector<double> widths = naturalWidths(pageFont(pixels, true), table);
+    const double spare = usableWidth - std::accumulate(widths.begin(), widths.end(), 0.0);
+    for (double& width : widths) width += std::max(0.0, spare) / static_cast<double>(widths.size());
+    const double lineHeight = pixels * lineSpacing;
+
+    // The title as large as the table's type allows, and no wider than the page.
+    double titlePixels = pixels * titleScale;
+    for (const QString& line : table.titleLines) {
+        const double width = QFontMetricsF(pageFont(titlePixels, true)).horizontalAdvance(line);
+        if (width > usableWidth) titlePixels *= usableWidth / width;
+    }
+    QPainter painter(&page);
+    painter.setPen(Qt::black);
+    painter.setFont(pageFont(titlePixels, true));
+    double top = marginDots;
+    for (const QString& line : table.titleLines) {
+        const QRectF box(marginDots, top, usableWidth, lineHeight * titleLines);
+        painter.drawText(box, Qt::AlignHCenter | Qt::AlignVCenter, line);
+        top = box.bottom();
+    }
+    const auto drawRow = [&](const QStringList& cells, bool bold, bool shaded) {
+        if (shaded) painter.fillRect(QRectF(marginDots, top, usableWidth, lineHeight), QColor(225, 225, 225));
+        painter.setFont(pageFont(pixels, bold));
+        double right = widthDots - marginDots;
+        for (qsizetype n = 0; n < cells.size() && n < static_cast<qsizetype>(widths.size()); ++n) {
+            const bool spans = n == cells.size() - 1;
+            const double width = spans ? right - marginDots : widths[static_cast<std::size_t>(n)];
+            painter.drawText(QRectF(right - width, top, width, lineHeight), Qt::AlignCenter, cells[n]);
+            right -= width;
+        }
+        top += lineHeight;
+        painter.drawLine(QPointF(marginDots, top), QPointF(widthDots - marginDots, top));
+    };
+    drawRow(table.headings, true, false);
+    for (const TablePageRow& row : table.rows) drawRow(row.cells, row.bold, row.shaded);
+    return page;
+}
+
+}  // namespace zenlith
