@@ -163,7 +163,9 @@ void ApplicationWindow::buildViewMenu() {
     viewMenu_->addSeparator();
     views_->add(viewMenu_, texts::dayEvents, QKeySequence(Qt::CTRL | Qt::Key_E), eventsWindowName,
                 [this](const ViewContext& context, QWidget* owner) -> QWidget* {
-                    return new EventsWindow(context.document, settings_, context.printer, context.pdfSaver, owner);
+                    auto* events = new EventsWindow(context.document, settings_, context.printer, context.pdfSaver, owner);
+                    events->setNightView(isNightView());
+                    return events;
                 });
     views_->add(viewMenu_, texts::monthTable, QKeySequence(Qt::CTRL | Qt::Key_L), almanacWindowName,
                 [this](const ViewContext& context, QWidget* owner) -> QWidget* {
@@ -251,6 +253,7 @@ void ApplicationWindow::setNightView(bool on) {
     nightView_->setChecked(on);
     applyNightView(*centralWidget(), on);  // the place field and the form
     if (auto* map = static_cast<SkyMapWindow*>(views_->window(skyMapWindowName))) map->setNightView(on);
+    if (auto* events = static_cast<EventsWindow*>(views_->window(eventsWindowName))) events->setNightView(on);
     if (!on) window_->showComputedColours();
     if (!restoring_) keepValue(settings_, nightKey, on, false);
 }

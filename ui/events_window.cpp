@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "day_sheet_text.h"
+#include "night_view.h"
 #include "qt_text.h"
 #include "table_page.h"
 
@@ -75,7 +76,14 @@ EventsWindow::EventsWindow(const SkyDocument& document, QSettings& settings, Pri
         heading->setToolTip(qtText(info.definition));
         table_->setHorizontalHeaderItem(column, heading);
     }
-    auto* layout = new QVBoxLayout(this);
+    // Everything on one panel that paints its own background: the night view's
+    // effect works on a panel, not on a window.
+    body_ = new QWidget(this);
+    body_->setAutoFillBackground(true);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(body_);
+    auto* layout = new QVBoxLayout(body_);
     layout->addWidget(title_);
     layout->addWidget(table_, 1);
     layout->addLayout(zmanimControls());
@@ -151,6 +159,8 @@ void EventsWindow::keepZmanim() {
     if (isVisible()) showDay();
 }
 
+void EventsWindow::setNightView(bool on) { applyNightView(*body_, on); }
+
 void EventsWindow::showEvent(QShowEvent* event) {
     showDay();
     QWidget::showEvent(event);
@@ -198,7 +208,9 @@ void EventsWindow::fill(const std::vector<std::string>& title, const std::vector
         const int cellCount = static_cast<int>(shown.cells.size());
         for (int column = 0; column < dayTableColumnCount; ++column) {
             auto* item = new QTableWidgetItem(column < cellCount ? qtText(shown.cells[column]) : QString());
-            item->setTextAlignment(column == 0 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+            // Names, and a value across the row, start at the right, beside each other.
+            const bool leading = column == 0 || (column == cellCount - 1 && cellCount < dayTableColumnCount);
+            item->setTextAlignment(leading ? Qt::AlignLeading | Qt::AlignVCenter : Qt::AlignCenter);
             if (shown.kind == DayRowKind::heading) {
                 QFont bold = item->font();
                 bold.setBold(true);

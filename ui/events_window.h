@@ -32,6 +32,8 @@ public:
     QString text() const;
     const QTableWidget& table() const { return *table_; }
     void setZmanimShown(bool shown);
+    // Every pixel in dim red on black, frames and controls included.
+    void setNightView(bool on);
     void print(Printer& printer);
 
 protected:
@@ -64,6 +66,7 @@ private:
     };
     std::optional<ShownDay> shown_;
     std::vector<DayTableRow> rows_;
+    QWidget* body_ = nullptr;
     QLabel* title_ = nullptr;
     QTableWidget* table_ = nullptr;
     QCheckBox* zmanimShown_ = nullptr;

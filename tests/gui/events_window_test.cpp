@@ -225,8 +225,8 @@ TEST_F(EventsWindowTest, TheDaysTimesAgreeWithHebcalAndFollowTheKeptChoices) {
 // Copy gives the title, the headings and every row as tab-separated lines,
 // each opening with a Hebrew letter so that it reads right to left wherever
 // it is pasted; print and PDF give one upright A4 page whose table runs from
-// the top down over most of it.
-TEST_F(EventsWindowTest, CopiesAndPrintsWhatItShows) {
+// the top down over most of it; at night nothing but red reaches the eye.
+TEST_F(EventsWindowTest, CopiesPrintsAndDimsWhatItShows) {
     window->show();
     window->setZmanimShown(true);
     showDay("2024-06-21", originalSite(), ModelKind::classic);
@@ -261,6 +261,18 @@ TEST_F(EventsWindowTest, CopiesAndPrintsWhatItShows) {
         EXPECT_LT(inked.front(), page.height() / 10);
         EXPECT_GT(inked.back() - inked.front(), page.height() * 3 / 4);
     }
+    window->setNightView(true);
+    const QImage night = window->grab().toImage();
+    window->setNightView(false);
+    int reds = 0;
+    for (int y = 0; y < night.height(); y += 2) {
+        for (int x = 0; x < night.width(); x += 2) {
+            const QColor pixel = night.pixelColor(x, y);
+            ASSERT_EQ(pixel.green() + pixel.blue(), 0) << x << ',' << y;
+            reds += pixel.red() > 40;
+        }
+    }
+    EXPECT_GT(reds, 1000);
 }
 
 }  // namespace

@@ -26,10 +26,11 @@ QFont pageFont(double pixels, bool bold) {
     return font;
 }
 
-// Each column as wide as its widest cell, in pixels of the given font; a
-// spanning cell takes the room of the columns it spans.
-std::vector<double> naturalWidths(const QFont& font, const TablePage& table) {
-    const QFontMetricsF metrics(font);
+// Each column as wide as its widest cell, in pixels of the given font as the
+// page measures it; a spanning cell takes the room of the columns it spans.
+std::vector<double> naturalWidths(QPainter& painter, const QFont& font, const TablePage& table) {
+    painter.setFont(font);
+    const QFontMetricsF metrics = QFontMetricsF(painter.fontMetrics());
     const qsizetype count = table.headings.size();
     std::vector<double> widths;
     for (const QString& heading : table.headings) widths.push_back(metrics.horizontalAdvance(heading));
@@ -55,10 +56,12 @@ QImage tablePageImage(const TablePage& table) {
     const double lines = titleLines * static_cast<double>(table.titleLines.size()) + 1 +
                          static_cast<double>(table.rows.size());
     double pixels = std::min(table.largestPoints * dotsPerPoint, usableHeight / lines / lineSpacing);
-    const std::vector<double> atSize = naturalWidths(pageFont(pixels, true), table);
+    QPainter painter(&page);
+    painter.setPen(Qt::black);
+    const std::vector<double> atSize = naturalWidths(painter, pageFont(pixels, true), table);
     const double total = std::accumulate(atSize.begin(), atSize.end(), 0.0);
     if (total > usableWidth) pixels *= usableWidth / total;
-    std::vector<double> widths = naturalWidths(pageFont(pixels, true), table);
+    std::vector<double> widths = naturalWidths(painter, pageFont(pixels, true), table);
     const double spare = usableWidth - std::accumulate(widths.begin(), widths.end(), 0.0);
     for (double& width : widths) width += std::max(0.0, spare) / static_cast<double>(widths.size());
     const double lineHeight = pixels * lineSpacing;
@@ -66,11 +69,10 @@ QImage tablePageImage(const TablePage& table) {
     // The title as large as the table's type allows, and no wider than the page.
     double titlePixels = pixels * titleScale;
     for (const QString& line : table.titleLines) {
-        const double width = QFontMetricsF(pageFont(titlePixels, true)).horizontalAdvance(line);
-        if (width > usableWidth) titlePixels *= usableWidth / width;
+        painter.setFont(pageFont(titlePixels, true));
+        const double width = painter.fontMetrics().horizontalAdvance(line);
+        if (width > usableWidth) titlePixels *= usableWidth / width * 0.98;
     }
-    QPainter painter(&page);
-    painter.setPen(Qt::black);
     painter.setFont(pageFont(titlePixels, true));
     double top = marginDots;
     for (const QString& line : table.titleLines) {
@@ -83,9 +85,13 @@ QImage tablePageImage(const TablePage& table) {
         painter.setFont(pageFont(pixels, bold));
         double right = widthDots - marginDots;
         for (qsizetype n = 0; n < cells.size() && n < static_cast<qsizetype>(widths.size()); ++n) {
-            const bool spans = n == cells.size() - 1;
+            const bool spans = n == cells.size() - 1 && n < static_cast<qsizetype>(widths.size()) - 1;
             const double width = spans ? right - marginDots : widths[static_cast<std::size_t>(n)];
-            painter.drawText(QRectF(right - width, top, width, lineHeight), Qt::AlignCenter, cells[n]);
+            // A cell across the rest of the row starts at its right, beside the one before it.
+            const double padding = cellPaddingEms * pixels;
+            const QRectF box = spans ? QRectF(right - width, top, width - padding, lineHeight)
+                                     : QRectF(right - width, top, width, lineHeight);
+            painter.drawText(box, spans ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter, cells[n]);
             right -= width;
         }
         top += lineHeight;
