@@ -168,9 +168,9 @@ void ApplicationWindow::buildViewMenu() {
                     return events;
                 });
     views_->add(viewMenu_, texts::monthTable, QKeySequence(Qt::CTRL | Qt::Key_L), almanacWindowName,
-                [](const ViewContext& context, QWidget* owner) -> QWidget* {
-                    return new AlmanacWindow(context.document, context.printer, context.pdfSaver, context.messages,
-                                             owner);
+                [this](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    return new AlmanacWindow(context.document, settings_, context.printer, context.pdfSaver,
+                                             context.messages, owner);
                 });
     views_->add(viewMenu_, texts::comingEvents, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), comingWindowName,
                 [](const ViewContext& context, QWidget* owner) -> QWidget* {

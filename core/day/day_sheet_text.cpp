@@ -95,6 +95,17 @@ std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
     return line;
 }
 
+// The day's halachic times, a line each: the time, or why it does not come;
+// candle lighting and havdalah only on the days they belong to.
+void appendZmanimLines(std::vector<std::string>& lines, const DayZmanim& zmanim, const TimeWriter& times) {
+    lines.push_back("");
+    lines.push_back("זמני היום:");
+    forEachDayZman(zmanim, [&](ZmanIndex index, const Zman& zman) {
+        const std::string when = zman.julianDate ? times.clock(*zman.julianDate) : std::string(zmanAbsenceText(zman.absence));
+        lines.push_back(std::string(zmanName(index)) + ": " + when);
+    });
+}
+
 }  // namespace
 
 std::string_view moonPhaseName(MoonPhase phase) { return phaseNames[static_cast<int>(phase)]; }
@@ -154,6 +165,7 @@ std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& 
         lines.push_back(std::string("חלק הירח המואר בשעה שהוזנה: ") + percent);
     }
     lines.push_back(phasesLine(sheet, times));
+    if (sheet.zmanim) appendZmanimLines(lines, *sheet.zmanim, times);
     return lines;
 }
 
