@@ -4,6 +4,7 @@
 
 #include "day_calculator.h"
 #include "day_sheet_text.h"
+#include "day_table.h"
 #include "zone_clock_rules.h"
 
 namespace {
@@ -29,5 +30,18 @@ void DaySheetWithZmanim(benchmark::State& state, zenlith::ModelKind model) {
 }
 BENCHMARK_CAPTURE(DaySheetWithZmanim, Classic, zenlith::ModelKind::classic)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DaySheetWithZmanim, Precise, zenlith::ModelKind::precise)->Unit(benchmark::kMillisecond);
+
+// A step within the same day: the window keeps the day's searches and only
+// writes its table again, with the halachic times.
+void DayTable(benchmark::State& state) {
+    zenlith::DayCalculator calculator;
+    const zenlith::ClockRules& rules = zenlith::israelClockRules();
+    const auto sheet = calculator.sheetFor(zenlith::ModelKind::precise, rules, 2024, 10, 3, zenlith::ZmanimChoices{});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zenlith::dayTableTitle(*sheet, rules));
+        benchmark::DoNotOptimize(zenlith::dayTableRows(*sheet, rules, 50.0));
+    }
+}
+BENCHMARK(DayTable)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -59,8 +59,12 @@ std::string monthText(const Month& m) {
 // months it was given, up to the first that fails.
 class MonthWorker {
 public:
-    MonthWorker(const Options& options, std::unique_ptr<ClockRules> rules)
-        : options_(options), rules_(std::move(rules)) {}
+    MonthWorker(const Options& options, const Place& place, std::unique_ptr<ClockRules> rules)
+        : options_(options), zmanim_(zmanimChoicesOf(options, place)), rules_(std::move(rules)) {
+        classic_.standAt(place);
+        precise_.standAt(place);
+        days_.standAt(place);
+    }
 
     void write(const std::vector<Month>& months, std::size_t first, std::size_t last) {
         text.clear();
@@ -84,7 +88,7 @@ public:
 private:
     bool appendTable(const Month& m) {
         SkyModel& model = options_.model == ModelKind::precise ? static_cast<SkyModel&>(precise_) : classic_;
-        const auto days = almanacMonth(model, *rules_, m.year, m.month);
+        const auto days = almanacMonth(model, *rules_, m.year, m.month, zmanim_);
         if (!days) return false;
         if (options_.columns.style == TableStyle::csv) {
             appendAlmanacCsvRows(text, *days, columns_, *rules_);
@@ -98,7 +102,8 @@ private:
 
     bool appendJson(const Month& m) {
         for (int day = 1; day <= daysInMonth(m.year, m.month); ++day) {
-            const auto sheet = days_.sheetFor(options_.model, *rules_, m.year, m.month, day);
+            const auto sheet = zmanim_ ? days_.sheetFor(options_.model, *rules_, m.year, m.month, day, *zmanim_)
+                                       : days_.sheetFor(options_.model, *rules_, m.year, m.month, day);
             if (!sheet) return false;
             appendDayJsonLine(text, {m.year, m.month, day, 0, 0}, *sheet, *rules_, holidaysJson(*sheet));
         }
@@ -106,8 +111,9 @@ private:
     }
 
     const Options& options_;
+    const std::optional<ZmanimChoices> zmanim_;
     std::unique_ptr<ClockRules> rules_;
-    const std::vector<AlmanacColumn> columns_ = allAlmanacColumns();
+    const std::vector<AlmanacColumn> columns_ = allAlmanacColumns(options_.zmanim);
     Engine engine_;
     ClassicSkyModel classic_{engine_};
     PreciseSkyModel precise_;
@@ -128,12 +134,12 @@ int runAlmanac(const Options& options, const RunSettings& settings, std::ostream
     const std::vector<Month> months = monthsOf(*options.almanac);
     std::string header;
     if (options.columns.style == TableStyle::csv) {
-        appendAlmanacCsvHeader(header, allAlmanacColumns(), AlmanacHeadings::keys);
+        appendAlmanacCsvHeader(header, allAlmanacColumns(options.zmanim), AlmanacHeadings::keys);
     }
     // A few months a core at a time, each core on months of its own, written
     // in their order.
     BlockRunner<MonthWorker> runner(
-        [&] { return std::make_unique<MonthWorker>(options, settings.makeClockRules()); });
+        [&] { return std::make_unique<MonthWorker>(options, settings.place, settings.makeClockRules()); });
     const std::size_t block = 2 * coreCount();
     for (std::size_t start = 0; start < months.size(); start += block) {
         const std::vector<Month> some(months.begin() + static_cast<std::ptrdiff_t>(start),

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "candle_custom.h"
 #include "day_calculator.h"
 #include "day_sheet_json.h"
 #include "day_sheet_text.h"
@@ -56,6 +57,12 @@ void appendSheet(std::string& out, const CivilDateTime& day, const DaySheet& she
 
 }  // namespace
 
+std::optional<ZmanimChoices> zmanimChoicesOf(const Options& options, const Place& place) {
+    if (!options.zmanim) return std::nullopt;
+    return ZmanimChoices{options.candleMinutes.value_or(candleLightingMinutes(suggestedCandleCustom(place))),
+                         options.havdalah};
+}
+
 void appendDayJsonLine(std::string& out, const CivilDateTime& day, const DaySheet& sheet, const ClockRules& rules,
                        std::string_view more) {
     out += "{\"date\":\"" + dateText(day) + "\",";
@@ -77,6 +84,7 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
     const auto rules = settings.makeClockRules();
     DayCalculator days;
     days.standAt(settings.place);
+    const std::optional<ZmanimChoices> zmanim = zmanimChoicesOf(options, settings.place);
     std::string error;
     std::optional<TableOutput> output =
         options.outputPath ? TableOutput::open(*options.outputPath, error) : std::optional<TableOutput>(std::in_place);
@@ -100,7 +108,8 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
             failure = "--events: " + instant + " is not a time of the day";
             return false;
         }
-        const auto sheet = days.sheetFor(options.model, *rules, day.year, day.month, day.day);
+        const auto sheet = zmanim ? days.sheetFor(options.model, *rules, day.year, day.month, day.day, *zmanim)
+                                  : days.sheetFor(options.model, *rules, day.year, day.month, day.day);
         if (!sheet) {
             const std::string where = "--events " + dateText(day);
             failure = options.model == ModelKind::precise

@@ -9,6 +9,9 @@
 
 namespace zenlith::cli {
 
+// The halachic times asked for, with the place's custom where no minutes are given.
+std::optional<ZmanimChoices> zmanimChoicesOf(const Options& options, const Place& place);
+
 // The exit status; every problem is one line on errors.
 int runDayEvents(const Options& options, const RunSettings& settings, std::ostream& errors);
 

@@ -72,6 +72,18 @@ What to print:
                            phases and the festivals, as text, csv or json
                            (a day's --events object with "holidays"), in
                            Israel's clock
+      --zmanim             with --events or --almanac, the day's halachic times
+                           too: dawn (16.1°), misheyakir (11.5°), sunrise, the
+                           latest Shema and prayer (Magen Avraham and Gra),
+                           midday, mincha gedola and ketana, plag hamincha,
+                           sunset, nightfall (8.5°), and candle lighting and
+                           havdalah on the days they belong to
+      --candle-minutes N   with --zmanim, candles are lit N minutes before
+                           sunset, 0 to 60 (default by the place's custom:
+                           Jerusalem 40, Haifa 30, elsewhere in Israel 20,
+                           abroad 18)
+      --havdalah RULE      with --zmanim, havdalah at tzeit (the Sun 8.5°
+                           below, the default) or 72 (minutes after sunset)
 
       --help               show this help and exit
       --version            show the version and exit
@@ -256,6 +268,19 @@ const std::map<std::string_view, Handler>& valueOptions() {
              r.options.magnitudeLimit = limit;
              return std::nullopt;
          }},
+        {"--candle-minutes", [](Reader& r, std::string_view text) -> std::optional<std::string> {
+             int minutes = 0;
+             const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), minutes);
+             if (error != std::errc() || end != text.data() + text.size() || minutes < 0 || minutes > 60) {
+                 return "--candle-minutes must be whole minutes from 0 to 60, such as 18";
+             }
+             r.options.candleMinutes = minutes;
+             return std::nullopt;
+         }},
+        {"--havdalah", [](Reader& r, std::string_view text) {
+             return readChoice(text, {{"tzeit", HavdalahRule::atTzeit}, {"72", HavdalahRule::seventyTwoMinutes}},
+                               r.options.havdalah, "--havdalah must be tzeit (the Sun 8.5° below) or 72 (minutes after sunset)");
+         }},
         {"--output", [](Reader& r, std::string_view text) -> std::optional<std::string> {
              if (text.empty()) return "--output needs a file name";
              r.options.outputPath = std::string(text);
@@ -328,6 +353,18 @@ std::optional<std::string> checkEvents(const Reader& r) {
     return std::nullopt;
 }
 
+// The halachic times belong to a day: its events or its row of the month's table.
+std::optional<std::string> checkZmanim(const Reader& r) {
+    if (!r.options.zmanim) {
+        for (const std::string_view option : {"--candle-minutes", "--havdalah"}) {
+            if (r.seen.contains(option)) return std::string(option) + " needs --zmanim";
+        }
+        return std::nullopt;
+    }
+    if (!r.options.events && !r.almanac) return "--zmanim needs --events or --almanac";
+    return std::nullopt;
+}
+
 // The stars are a table of their own: their columns are fixed, their places
 // of date are the precise ones.
 std::optional<std::string> checkStars(const Reader& r) {
@@ -347,6 +384,8 @@ std::string valueExample(std::string_view option) {
     if (option == "--at" || option == "--from" || option == "--to") return " such as \"2026-03-01 12:00\"";
     if (option == "--step") return " such as 10m, 1h, 1d, 1mo or 1y";
     if (option == "--mag-limit") return " such as 4.5";
+    if (option == "--candle-minutes") return " such as 18";
+    if (option == "--havdalah") return ": tzeit or 72";
     if (option == "--lat" || option == "--lon") return " in degrees such as 31.7683";
     return "";
 }
@@ -397,10 +436,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
             r.options.listPlaces = withText ? std::string(arguments[++n]) : std::string();
             continue;
         }
-        if (argument == "--full" || argument == "--events" || argument == "--stars" || argument == "--almanac") {
+        if (argument == "--full" || argument == "--events" || argument == "--stars" || argument == "--almanac" ||
+            argument == "--zmanim") {
             (argument == "--full"     ? r.options.columns.full
              : argument == "--events" ? r.options.events
              : argument == "--stars"  ? r.options.stars
+             : argument == "--zmanim" ? r.options.zmanim
                                       : r.almanac) = true;
             continue;
         }
@@ -429,6 +470,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
         }
         if (auto error = handler->second(r, *value)) return UsageError{std::move(*error)};
     }
+    if (auto error = checkZmanim(r)) return UsageError{std::move(*error)};
     if (r.options.next || r.seen.contains("--kinds")) {
         if (auto error = finishNext(r)) return UsageError{std::move(*error)};
         return std::move(r.options);

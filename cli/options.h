@@ -10,6 +10,7 @@
 #include "civil_date.h"
 #include "place_choice.h"
 #include "coming_event.h"
+#include "day_zmanim.h"
 #include "sky_model.h"
 #include "table_columns.h"
 #include "time_step.h"
@@ -57,6 +58,12 @@ struct Options {
     std::vector<EventGroup> kinds;  // --kinds; empty for every kind
     bool stars = false;   // the catalogue's stars at each instant instead of the bodies
     std::optional<double> magnitudeLimit;  // with stars: only those at most this faint
+    // --zmanim: with --events or --almanac, the day's halachic times too;
+    // candles lit --candle-minutes before sunset (the place's custom without
+    // it), havdalah by --havdalah.
+    bool zmanim = false;
+    std::optional<int> candleMinutes;
+    HavdalahRule havdalah = HavdalahRule::atTzeit;
 };
 
 struct ShowHelp {};

@@ -8,18 +8,22 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 #include <QSaveFile>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "almanac_page.h"
 #include "almanac_table_text.h"
+#include "kept_settings.h"
 #include "menu_texts.h"
 #include "message_box.h"
 #include "qt_text.h"
 #include "sky_document.h"
+#include "zmanim_settings.h"
 
 namespace zenlith {
 
@@ -29,25 +33,35 @@ constexpr std::string_view previousLabel = "החודש הקודם";
 constexpr std::string_view nextLabel = "החודש הבא";
 constexpr std::string_view hebrewMonthLabel = "חודש עברי";
 constexpr std::string_view columnsLabel = "עמודות";
+constexpr std::string_view zmanimLabel = "זמני היום";
+constexpr std::string_view zmanimTooltip =
+    "עלות השחר, משיכיר, סופי זמן קריאת שמע ותפילה, חצות, המנחות, צאת הכוכבים, הדלקת נרות והבדלה, כמנהג המקום";
 constexpr std::string_view printLabel = "הדפסה";
 constexpr std::string_view pdfLabel = "שמירה כ־PDF";
 constexpr std::string_view csvLabel = "ייצוא ל־CSV";
 constexpr std::string_view absent = "—";
-constexpr std::string_view absentWhy = "אין ביום זה";
 constexpr std::string_view noMonth = "המודל אינו מכסה חודש זה";
 constexpr std::string_view csvFailed = "הקובץ לא נשמר: לא ניתן לכתוב אותו במקום שנבחר. בחרו תיקייה או שם אחרים.";
 
 // On the document's side of the window the searches hold their own models,
 // never the main form's engine.
+const QString zmanimKey = QStringLiteral("almanac/zmanim");
+const QString hiddenColumnsKey = QStringLiteral("almanac/hiddenColumns");
+
 SkyModel& modelOf(ModelKind kind, ClassicSkyModel& classic, PreciseSkyModel& precise) {
     return kind == ModelKind::precise ? static_cast<SkyModel&>(precise) : classic;
 }
 
 }  // namespace
 
-AlmanacWindow::AlmanacWindow(SkyDocument& document, Printer& printer, Printer& pdfSaver, MessageBox& messages,
-                             QWidget* parent)
-    : QWidget(parent, Qt::Window), document_(document), printer_(printer), pdfSaver_(pdfSaver), messages_(messages) {
+AlmanacWindow::AlmanacWindow(SkyDocument& document, QSettings& settings, Printer& printer, Printer& pdfSaver,
+                             MessageBox& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      document_(document),
+      settings_(settings),
+      printer_(printer),
+      pdfSaver_(pdfSaver),
+      messages_(messages) {
     setObjectName(QStringLiteral("AlmanacWindow"));
     setWindowTitle(qtText(menu_texts::monthTable));
     setLayoutDirection(Qt::RightToLeft);
@@ -71,12 +85,18 @@ AlmanacWindow::AlmanacWindow(SkyDocument& document, Printer& printer, Printer& p
         auto* heading = new QTableWidgetItem(qtText(info.heading));
         heading->setToolTip(qtText(info.definition));
         table_->setHorizontalHeaderItem(static_cast<int>(info.column), heading);
+        if (info.group == AlmanacGroup::zmanim && info.column == AlmanacColumn::alotHaShachar) {
+            columnsMenu->addSection(qtText(zmanimLabel));
+        }
         QAction* shown = columnsMenu->addAction(qtText(info.heading));
         shown->setCheckable(true);
         shown->setChecked(true);
         const AlmanacColumn column = info.column;
         connect(shown, &QAction::toggled, this, [this, column](bool on) { setColumnShown(column, on); });
+        columnChoices_[static_cast<std::size_t>(column)] = shown;
     }
+    zmanim_ = new QCheckBox(qtText(zmanimLabel), this);
+    zmanim_->setToolTip(qtText(zmanimTooltip));
     auto* columns = new QToolButton(this);
     columns->setText(qtText(columnsLabel));
     columns->setMenu(columnsMenu);
@@ -92,6 +112,7 @@ AlmanacWindow::AlmanacWindow(SkyDocument& document, Printer& printer, Printer& p
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(hebrewMonth_);
     bottom->addWidget(columns);
+    bottom->addWidget(zmanim_);
     bottom->addStretch();
     bottom->addWidget(print);
     bottom->addWidget(pdf);
@@ -108,6 +129,8 @@ AlmanacWindow::AlmanacWindow(SkyDocument& document, Printer& printer, Printer& p
             [this] { stepMonth(1); });
     connect(hebrewMonth_, &QCheckBox::toggled, this,
             [this](bool on) { setMonthKind(on ? MonthKind::hebrew : MonthKind::civil); });
+    restoreColumns();
+    connect(zmanim_, &QCheckBox::toggled, this, &AlmanacWindow::setZmanimShown);
     connect(print, &QPushButton::clicked, this, [this] { this->print(printer_); });
     connect(pdf, &QPushButton::clicked, this, [this] { this->print(pdfSaver_); });
     connect(csv, &QPushButton::clicked, this, &AlmanacWindow::chooseCsvFile);
@@ -124,11 +147,14 @@ void AlmanacWindow::follow() {
         return;
     }
     const std::optional<DayRun> run = monthAround(kind_, *state.entered);
-    if (!run || (run == followed_ && state.model == model_ && run_)) {
+    if (!run || (run == followed_ && state.model == model_ && state.place == place_ && run_)) {
         return;
     }
     followed_ = run;
     model_ = state.model;
+    place_ = state.place;
+    classic_.standAt(place_);
+    precise_.standAt(place_);
     showRun(*run);
 }
 
@@ -153,13 +179,54 @@ void AlmanacWindow::setMonthKind(MonthKind kind) {
 }
 
 void AlmanacWindow::setColumnShown(AlmanacColumn column, bool shown) {
-    table_->setColumnHidden(static_cast<int>(column), !shown);
+    columnChoices_[static_cast<std::size_t>(column)]->setChecked(shown);
+    QStringList hidden;
+    for (const AlmanacColumnInfo& info : almanacColumns()) {
+        if (!columnChoices_[static_cast<std::size_t>(info.column)]->isChecked()) hidden << qtText(info.key);
+    }
+    keepValue(settings_, hiddenColumnsKey, hidden.join(QLatin1Char(',')), QString());
+    showColumns();
+}
+
+void AlmanacWindow::setZmanimShown(bool shown) {
+    zmanim_->setChecked(shown);
+    keepValue(settings_, zmanimKey, shown, false);
+    showColumns();
+    if (shown && run_ && !days_.empty() && !days_.front().zmanim) showRun(*run_);
+}
+
+// A column is shown when its choice is on and, for a halachic time, the group is.
+void AlmanacWindow::showColumns() {
+    for (const AlmanacColumnInfo& info : almanacColumns()) {
+        const bool chosen = columnChoices_[static_cast<std::size_t>(info.column)]->isChecked();
+        table_->setColumnHidden(static_cast<int>(info.column),
+                                !chosen || (info.group == AlmanacGroup::zmanim && !zmanim_->isChecked()));
+    }
+    table_->resizeColumnsToContents();  // a column hidden while filled has no width of its own
+}
+
+// Keys the settings name that are no column's are passed over.
+void AlmanacWindow::restoreColumns() {
+    const QStringList hidden = settings_.value(hiddenColumnsKey).toString().split(QLatin1Char(','));
+    for (const AlmanacColumnInfo& info : almanacColumns()) {
+        QAction* choice = columnChoices_[static_cast<std::size_t>(info.column)];
+        const QSignalBlocker quiet(choice);
+        choice->setChecked(!hidden.contains(qtText(info.key)));
+    }
+    zmanim_->setChecked(readFlag(settings_, zmanimKey));
+    showColumns();
+}
+
+// The halachic times by the custom chosen in the day's events window, or the place's.
+std::optional<ZmanimChoices> AlmanacWindow::zmanimChoices() const {
+    if (!zmanim_->isChecked()) return std::nullopt;
+    return zmanimChoicesAt(readZmanimSettings(settings_), place_);
 }
 
 void AlmanacWindow::showRun(const DayRun& run) {
     run_ = run;
     const std::optional<std::vector<AlmanacDay>> days =
-        almanacDays(modelOf(model_, classic_, precise_), document_.clockRules(), run);
+        almanacDays(modelOf(model_, classic_, precise_), document_.clockRules(), run, zmanimChoices());
     days_ = days.value_or(std::vector<AlmanacDay>{});
     title_->setText(qtText(almanacTitle(kind_, run)) + (days ? QString() : QStringLiteral(" — ") + qtText(noMonth)));
     fill();
@@ -173,7 +240,7 @@ void AlmanacWindow::fill() {
             const std::string cell = almanacCell(days_[row], info.column, rules);
             auto* item = new QTableWidgetItem(qtText(cell.empty() ? absent : cell));
             item->setTextAlignment(Qt::AlignCenter);
-            item->setToolTip(cell.empty() ? qtText(absentWhy) : qtText(info.definition));
+            item->setToolTip(qtText(cell.empty() ? almanacAbsenceText(days_[row], info.column) : info.definition));
             table_->setItem(row, static_cast<int>(info.column), item);
         }
     }

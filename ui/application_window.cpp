@@ -162,13 +162,15 @@ void ApplicationWindow::buildViewMenu() {
     connect(preciseModel_, &QAction::triggered, this, [this] { emit document().modelRequested(ModelKind::precise); });
     viewMenu_->addSeparator();
     views_->add(viewMenu_, texts::dayEvents, QKeySequence(Qt::CTRL | Qt::Key_E), eventsWindowName,
-                [](const ViewContext& context, QWidget* owner) -> QWidget* {
-                    return new EventsWindow(context.document, context.printer, owner);
+                [this](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    auto* events = new EventsWindow(context.document, settings_, context.printer, context.pdfSaver, owner);
+                    events->setNightView(isNightView());
+                    return events;
                 });
     views_->add(viewMenu_, texts::monthTable, QKeySequence(Qt::CTRL | Qt::Key_L), almanacWindowName,
-                [](const ViewContext& context, QWidget* owner) -> QWidget* {
-                    return new AlmanacWindow(context.document, context.printer, context.pdfSaver, context.messages,
-                                             owner);
+                [this](const ViewContext& context, QWidget* owner) -> QWidget* {
+                    return new AlmanacWindow(context.document, settings_, context.printer, context.pdfSaver,
+                                             context.messages, owner);
                 });
     views_->add(viewMenu_, texts::comingEvents, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), comingWindowName,
                 [](const ViewContext& context, QWidget* owner) -> QWidget* {
@@ -251,6 +253,7 @@ void ApplicationWindow::setNightView(bool on) {
     nightView_->setChecked(on);
     applyNightView(*centralWidget(), on);  // the place field and the form
     if (auto* map = static_cast<SkyMapWindow*>(views_->window(skyMapWindowName))) map->setNightView(on);
+    if (auto* events = static_cast<EventsWindow*>(views_->window(eventsWindowName))) events->setNightView(on);
     if (!on) window_->showComputedColours();
     if (!restoring_) keepValue(settings_, nightKey, on, false);
 }

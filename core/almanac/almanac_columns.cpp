@@ -1,5 +1,6 @@
 #include "almanac_columns.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -13,7 +14,8 @@ namespace {
 
 using enum AlmanacColumn;
 
-constexpr std::array<AlmanacColumnInfo, almanacColumnCount> columns = {{
+// The columns before the halachic times'.
+constexpr std::array<AlmanacColumnInfo, static_cast<std::size_t>(alotHaShachar)> columns = {{
     {weekday, AlmanacGroup::date, "weekday", "יום", "יום השבוע"},
     {date, AlmanacGroup::date, "date", "תאריך", "התאריך האזרחי"},
     {hebrewDate, AlmanacGroup::date, "hebrewDate", "תאריך עברי", "התאריך העברי של שעות היום (הבא מתחיל בשקיעה)"},
@@ -34,6 +36,35 @@ constexpr std::array<AlmanacColumnInfo, almanacColumnCount> columns = {{
     {moonIllumination, AlmanacGroup::moon, "moonIllumination", "הארת הירח", "חלק הירח המואר בחצות שבתחילת היום"},
     {phases, AlmanacGroup::moon, "phases", "מופע", "מולד, רבע ראשון, ירח מלא ורבע אחרון, ביום שבו הם חלים"},
 }};
+
+struct ZmanColumn {
+    AlmanacColumn column;
+    ZmanIndex zman;
+    std::string_view heading;
+};
+
+constexpr std::array<ZmanColumn, almanacColumnCount - columns.size()> zmanColumns = {{
+    {alotHaShachar, ZmanIndex::alotHaShachar, "עלות השחר"},
+    {misheyakir, ZmanIndex::misheyakir, "משיכיר"},
+    {sofZmanShmaMGA, ZmanIndex::sofZmanShmaMGA, "ק״ש מג״א"},
+    {sofZmanShma, ZmanIndex::sofZmanShma, "ק״ש גר״א"},
+    {sofZmanTfillaMGA, ZmanIndex::sofZmanTfillaMGA, "תפילה מג״א"},
+    {sofZmanTfilla, ZmanIndex::sofZmanTfilla, "תפילה גר״א"},
+    {chatzot, ZmanIndex::chatzot, "חצות"},
+    {minchaGedola, ZmanIndex::minchaGedola, "מנחה גדולה"},
+    {minchaKetana, ZmanIndex::minchaKetana, "מנחה קטנה"},
+    {plagHaMincha, ZmanIndex::plagHaMincha, "פלג המנחה"},
+    {tzeit, ZmanIndex::tzeit, "צאת הכוכבים"},
+    {candleLighting, ZmanIndex::candleLighting, "הדלקת נרות"},
+    {havdalah, ZmanIndex::havdalah, "הבדלה"},
+}};
+
+const ZmanColumn* zmanColumnOf(AlmanacColumn column) {
+    const auto n = static_cast<std::size_t>(column) - columns.size();
+    return n < zmanColumns.size() ? &zmanColumns[n] : nullptr;
+}
+
+constexpr std::string_view noEvent = "אין ביום זה";
 
 constexpr std::array<std::string_view, 7> weekdayNames = {"ראשון", "שני", "שלישי", "רביעי", "חמישי", "שישי", "שבת"};
 constexpr std::array<std::string_view, 12> monthNames = {"ינואר", "פברואר", "מרץ",    "אפריל",   "מאי",    "יוני",
@@ -78,7 +109,19 @@ std::string percentText(double percent) {
 
 }  // namespace
 
-const std::array<AlmanacColumnInfo, almanacColumnCount>& almanacColumns() { return columns; }
+// The halachic times' keys and definitions are the core's own.
+const std::array<AlmanacColumnInfo, almanacColumnCount>& almanacColumns() {
+    static const std::array<AlmanacColumnInfo, almanacColumnCount> all = [] {
+        std::array<AlmanacColumnInfo, almanacColumnCount> all{};
+        std::copy(columns.begin(), columns.end(), all.begin());
+        for (std::size_t n = 0; n < zmanColumns.size(); ++n) {
+            const ZmanColumn& z = zmanColumns[n];
+            all[columns.size() + n] = {z.column, AlmanacGroup::zmanim, zmanKey(z.zman), z.heading, zmanDefinition(z.zman)};
+        }
+        return all;
+    }();
+    return all;
+}
 
 std::vector<std::string_view> holidayNames(const AlmanacDay& day) {
     std::vector<std::string_view> names;
@@ -88,9 +131,14 @@ std::vector<std::string_view> holidayNames(const AlmanacDay& day) {
     return names;
 }
 
-const AlmanacColumnInfo& almanacColumnInfo(AlmanacColumn column) { return columns[static_cast<int>(column)]; }
+const AlmanacColumnInfo& almanacColumnInfo(AlmanacColumn column) {
+    return almanacColumns()[static_cast<std::size_t>(column)];
+}
 
 std::string almanacCell(const AlmanacDay& day, AlmanacColumn column, const ClockRules& rules) {
+    if (const ZmanColumn* z = zmanColumnOf(column)) {
+        return day.zmanim ? clock(rules, zmanOf(*day.zmanim, z->zman).julianDate) : std::string();
+    }
     switch (column) {
         case weekday: return std::string(weekdayNames[day.weekday]);
         case date: return dateText(day.date);
@@ -109,8 +157,15 @@ std::string almanacCell(const AlmanacDay& day, AlmanacColumn column, const Clock
         case moonset: return clock(rules, day.moonset);
         case moonIllumination: return percentText(day.moonIlluminationPercent);
         case phases: return phasesText(day, rules);
+        default: break;
     }
     return {};
+}
+
+std::string_view almanacAbsenceText(const AlmanacDay& day, AlmanacColumn column) {
+    const ZmanColumn* z = zmanColumnOf(column);
+    if (!z || !day.zmanim || zmanOf(*day.zmanim, z->zman).absence == ZmanAbsence::none) return noEvent;
+    return zmanAbsenceText(zmanOf(*day.zmanim, z->zman).absence);
 }
 
 std::string almanacTitle(MonthKind kind, const DayRun& run) {

@@ -16,10 +16,14 @@ enum class AlmanacColumn {
     sunrise, sunset, dayLength,
     civilDawn, nauticalDawn, astronomicalDawn, civilDusk, nauticalDusk, astronomicalDusk,
     moonrise, moonset, moonIllumination, phases,
+    alotHaShachar, misheyakir, sofZmanShmaMGA, sofZmanShma, sofZmanTfillaMGA, sofZmanTfilla, chatzot,
+    minchaGedola, minchaKetana, plagHaMincha, tzeit, candleLighting, havdalah,
 };
-inline constexpr int almanacColumnCount = 17;
+inline constexpr int almanacColumnCount = 30;
 
-enum class AlmanacGroup { date, sun, twilight, moon };
+// The halachic times come only in days found with them (their sunrise and
+// sunset are the Sun's columns).
+enum class AlmanacGroup { date, sun, twilight, moon, zmanim };
 
 struct AlmanacColumnInfo {
     AlmanacColumn column;
@@ -35,6 +39,8 @@ const AlmanacColumnInfo& almanacColumnInfo(AlmanacColumn column);
 // The cell's text in the site's civil time; empty where the day has no such
 // event (the Moon rises on all but about one day a month).
 std::string almanacCell(const AlmanacDay& day, AlmanacColumn column, const ClockRules& rules);
+// Why an empty cell is empty, in Hebrew.
+std::string_view almanacAbsenceText(const AlmanacDay& day, AlmanacColumn column);
 
 // The day's festivals and fasts by their Hebrew names, in the year's order.
 std::vector<std::string_view> holidayNames(const AlmanacDay& day);

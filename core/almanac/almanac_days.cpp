@@ -24,7 +24,7 @@ CivilDateTime nextDay(const CivilDateTime& date) { return civilDateTimeOf(julian
 // asking one memo of the model's places, renewed every day.
 class RunSearches {
 public:
-    explicit RunSearches(SkyModel& model) : model_(model) {
+    RunSearches(SkyModel& model, const std::optional<ZmanimChoices>& zmanim) : model_(model), zmanim_(zmanim) {
         sunrise_.emplace(aboveRising(sunIndex), Crossing::upward, 0);
         sunset_.emplace(aboveRising(sunIndex), Crossing::downward, 0);
         moonrise_.emplace(aboveRising(moonIndex), Crossing::upward, moonLateness);
@@ -32,6 +32,11 @@ public:
         for (int k = 0; k < twilightCount; ++k) {
             dawn_[k].emplace(sunAbove(-twilightDepths[k]), Crossing::upward, 0);
             dusk_[k].emplace(sunAbove(-twilightDepths[k]), Crossing::downward, 0);
+        }
+        if (zmanim_) {
+            alot_.emplace(sunAbove(-alotDepthDegrees), Crossing::upward, 0);
+            misheyakir_.emplace(sunAbove(-misheyakirDepthDegrees), Crossing::upward, 0);
+            tzeit_.emplace(sunAbove(-tzeitDepthDegrees), Crossing::downward, 0);
         }
     }
 
@@ -45,6 +50,11 @@ public:
             day.twilights[k] = {dawn_[k]->findIn(day.span), dusk_[k]->findIn(day.span)};
         }
         day.moonIlluminationPercent = memo_->at(day.span.start).moon.illumination;
+        if (zmanim_) {
+            const ZmanimSun sun{day.sunrise, day.sunset, alot_->findIn(day.span), misheyakir_->findIn(day.span),
+                                tzeit_->findIn(day.span)};
+            day.zmanim = dayZmanimFrom(sun, day.hebrew ? day.hebrew->evening : EveningRite::none, *zmanim_);
+        }
     }
 
 private:
@@ -56,8 +66,9 @@ private:
     }
 
     SkyModel& model_;
+    std::optional<ZmanimChoices> zmanim_;
     std::optional<PlacesMemo> memo_;
-    std::optional<DailyCrossing> sunrise_, sunset_, moonrise_, moonset_;
+    std::optional<DailyCrossing> sunrise_, sunset_, moonrise_, moonset_, alot_, misheyakir_, tzeit_;
     std::array<std::optional<DailyCrossing>, twilightCount> dawn_, dusk_;
 };
 
@@ -84,7 +95,8 @@ std::vector<PhaseEvent> phasesThrough(SkyModel& model, double start, double end)
 
 }  // namespace
 
-std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockRules& rules, const DayRun& run) {
+std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockRules& rules, const DayRun& run,
+                                                   const std::optional<ZmanimChoices>& zmanim) {
     std::vector<AlmanacDay> days;
     CivilDateTime date = run.first;
     for (int n = 0; n < run.dayCount; ++n, date = nextDay(date)) {
@@ -95,12 +107,12 @@ std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockR
         }
         days.push_back({date, weekdayOf(date), {*start, *end},
                         hebrewCalendarDayOfCivilDate(date.year, date.month, date.day), {}, {},
-                        {}, {}, {}, 0, {}});
+                        {}, {}, {}, 0, {}, {}});
     }
     if (days.empty()) {
         return days;
     }
-    RunSearches searches(model);
+    RunSearches searches(model, zmanim);
     for (AlmanacDay& day : days) {
         searches.fill(day);
     }
@@ -116,9 +128,10 @@ std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockR
     return days;
 }
 
-std::optional<std::vector<AlmanacDay>> almanacMonth(SkyModel& model, const ClockRules& rules, int year, int month) {
+std::optional<std::vector<AlmanacDay>> almanacMonth(SkyModel& model, const ClockRules& rules, int year, int month,
+                                                    const std::optional<ZmanimChoices>& zmanim) {
     const std::optional<DayRun> run = monthAround(MonthKind::civil, {year, month, 1, 0, 0});
-    return run ? almanacDays(model, rules, *run) : std::nullopt;
+    return run ? almanacDays(model, rules, *run, zmanim) : std::nullopt;
 }
 
 }  // namespace zenlith

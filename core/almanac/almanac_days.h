@@ -11,6 +11,7 @@
 #include "clock_rules.h"
 #include "day_events.h"
 #include "day_runs.h"
+#include "day_zmanim.h"
 #include "hebrew_holidays.h"
 
 namespace zenlith {
@@ -27,16 +28,20 @@ struct AlmanacDay {
     std::optional<double> moonset;
     double moonIlluminationPercent = 0;  // at the midnight that opens the day
     std::vector<PhaseEvent> phases;      // those in the day
+    std::optional<DayZmanim> zmanim;     // only when asked for
 };
 
 // Nothing for a run that leaves the calendar, or that the model does not
 // cover with a month to spare either side.
-std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockRules& rules, const DayRun& run);
+// With choices, the day's halachic times too.
+std::optional<std::vector<AlmanacDay>> almanacDays(SkyModel& model, const ClockRules& rules, const DayRun& run,
+                                                   const std::optional<ZmanimChoices>& zmanim = std::nullopt);
 
 // Shabbat or a festival.
 inline bool isSetApart(const AlmanacDay& day) { return day.hebrew ? day.hebrew->restDay : day.weekday == 6; }
 
 // The days of a civil month.
-std::optional<std::vector<AlmanacDay>> almanacMonth(SkyModel& model, const ClockRules& rules, int year, int month);
+std::optional<std::vector<AlmanacDay>> almanacMonth(SkyModel& model, const ClockRules& rules, int year, int month,
+                                                    const std::optional<ZmanimChoices>& zmanim = std::nullopt);
 
 }  // namespace zenlith

@@ -82,9 +82,11 @@ void appendAlmanacText(std::string& out, const std::string& title, const std::ve
     }
 }
 
-std::vector<AlmanacColumn> allAlmanacColumns() {
+std::vector<AlmanacColumn> allAlmanacColumns(bool withZmanim) {
     std::vector<AlmanacColumn> all;
-    for (const AlmanacColumnInfo& info : almanacColumns()) all.push_back(info.column);
+    for (const AlmanacColumnInfo& info : almanacColumns()) {
+        if (withZmanim || info.group != AlmanacGroup::zmanim) all.push_back(info.column);
+    }
     return all;
 }
 

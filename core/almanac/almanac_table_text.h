@@ -21,7 +21,7 @@ void appendAlmanacCsvRows(std::string& out, const std::vector<AlmanacDay>& days,
 void appendAlmanacText(std::string& out, const std::string& title, const std::vector<AlmanacDay>& days,
                        std::span<const AlmanacColumn> columns, const ClockRules& rules);
 
-// Every column, in the table's order.
-std::vector<AlmanacColumn> allAlmanacColumns();
+// Every column, in the table's order; the halachic times' only with them.
+std::vector<AlmanacColumn> allAlmanacColumns(bool withZmanim);
 
 }  // namespace zenlith

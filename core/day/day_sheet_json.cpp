@@ -112,6 +112,20 @@ void writeHebrewDate(EventsWriter& json, const std::optional<HebrewDate>& date) 
     }
 }
 
+// Every time, null where it does not come, but candle lighting and havdalah
+// only on the days they belong to.
+void writeZmanim(EventsWriter& json, const DayZmanim& zmanim) {
+    json.raw(",");
+    json.key("zmanim");
+    json.raw("{");
+    forEachDayZman(zmanim, [&json](ZmanIndex index, const Zman& zman) {
+        json.raw(index == ZmanIndex::alotHaShachar ? "" : ",");
+        json.key(zmanKey(index));
+        json.clock(zman.julianDate);
+    });
+    json.raw("}");
+}
+
 }  // namespace
 
 void appendDaySheetJson(std::string& out, const DaySheet& sheet, const ClockRules& rules) {
@@ -155,7 +169,9 @@ void appendDaySheetJson(std::string& out, const DaySheet& sheet, const ClockRule
         json.clock(phase.julianDate);
         json.raw("}");
     }
-    json.raw("]}");
+    json.raw("]");
+    if (sheet.zmanim) writeZmanim(json, *sheet.zmanim);
+    json.raw("}");
 }
 
 }  // namespace zenlith

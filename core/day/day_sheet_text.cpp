@@ -7,6 +7,7 @@
 #include "hebrew_date_text.h"
 #include "local_time.h"
 #include "place_text.h"
+#include "time_writer.h"
 
 namespace zenlith {
 
@@ -18,55 +19,19 @@ constexpr std::array<std::string_view, twilightCount> twilightNames = {
 };
 constexpr std::array<std::string_view, 4> phaseNames = {"ירח חדש", "רבע ראשון", "ירח מלא", "רבע אחרון"};
 
-std::string_view regimeName(bool summer) { return summer ? "שעון קיץ" : "שעון חורף"; }
-
-std::string degreesText(double degrees) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.1f°", degrees);
-    return text;
-}
-
-// Writes times, marking those not on the day's own regime (all of them on a
-// day the clocks change).
-class TimeWriter {
-public:
-    TimeWriter(const ClockRules& rules, const DaySpan& span)
-        : rules_(rules),
-          startSummer_(rules.isSummerTimeAt(span.start)),
-          changes_(startSummer_ != rules.isSummerTimeAt(span.end)) {}
-
-    bool daySummer() const { return startSummer_; }
-    bool clockChanges() const { return changes_; }
-
-    std::string clock(double julianDate) const { return marked(localTimeOf(rules_, julianDate), false); }
-    std::string dateAndClock(double julianDate) const { return marked(localTimeOf(rules_, julianDate), true); }
-
-private:
-    std::string marked(const LocalTime& time, bool withDate) const {
-        std::string text = withDate ? dateAndClockText(time) : clockText(time);
-        if (changes_ || time.summer != startSummer_) {
-            text += " (" + std::string(regimeName(time.summer)) + ")";
-        }
-        return text;
-    }
-    const ClockRules& rules_;
-    bool startSummer_;
-    bool changes_;
-};
-
 std::string riseText(const std::optional<HorizonEvent>& event, const TimeWriter& times, std::string_view word,
                      std::string_view absent) {
     if (!event) {
         return std::string(absent);
     }
-    return std::string(word) + " " + times.clock(event->julianDate) + " (אזימוט " + degreesText(event->azimuth) + ")";
+    return std::string(word) + " " + times.clock(event->julianDate) + " (אזימוט " + angleText(event->azimuth) + ")";
 }
 
 std::string transitText(const std::optional<HorizonEvent>& event, const TimeWriter& times) {
     if (!event) {
         return "אינו עובר במרידיאן ביום זה";
     }
-    return "שיא " + times.clock(event->julianDate) + " (גובה " + degreesText(event->altitude) + ")";
+    return "שיא " + times.clock(event->julianDate) + " (גובה " + angleText(event->altitude) + ")";
 }
 
 std::string laterText(const LaterEvent& later, const TimeWriter& times) {
@@ -92,11 +57,9 @@ std::string eventsLine(std::string_view name, const BodyEvents& events, const Ti
     return line;
 }
 
-std::string dayLengthText(const BodyEvents& sun) {
-    if (!sun.rise || !sun.set || sun.set->julianDate < sun.rise->julianDate) {
-        return {};
-    }
-    return "אורך היום: " + durationText(sun.set->julianDate - sun.rise->julianDate);
+std::string dayLengthLine(const BodyEvents& sun) {
+    const std::string length = dayLengthText(sun);
+    return length.empty() ? length : "אורך היום: " + length;
 }
 
 std::string twilightLine(int k, const Twilight& twilight, const TimeWriter& times) {
@@ -111,19 +74,10 @@ std::string twilightLine(int k, const Twilight& twilight, const TimeWriter& time
 
 std::string hebrewText(const std::optional<HebrewDate>& date) { return date ? hebrewDateText(*date) : "—"; }
 
-std::string hebrewLine(const DaySheet& sheet, const TimeWriter& times) {
-    const std::optional<HorizonEvent>& sunset = sheet.events.bodies[sunIndex].set;
-    std::string line = "התאריך העברי: " + hebrewText(sheet.hebrewBeforeSunset);
-    // The clock may carry its regime in brackets of its own.
-    line += sunset ? "; משקיעת החמה, " + times.clock(sunset->julianDate) + ": " : "; משקיעת החמה: ";
-    return line + hebrewText(sheet.hebrewAfterSunset);
-}
-
 std::string headerLine(const DaySheet& sheet, const TimeWriter& times) {
-    char date[32];
-    std::snprintf(date, sizeof date, "%02d.%02d.%04d", sheet.day % 100, sheet.month % 100, sheet.year);
-    const std::string model = sheet.model == ModelKind::classic ? "המודל המקורי" : "המודל המדויק";
-    const std::string clock = times.clockChanges() ? "ביום זה משתנה השעון" : std::string(regimeName(times.daySummer()));
+    const std::string date = civilDateText(sheet.year, sheet.month, sheet.day);
+    const std::string model(modelName(sheet.model));
+    const std::string clock = times.clockChanges() ? "ביום זה משתנה השעון" : std::string(clockRegimeName(times.daySummer()));
     const std::string horizon = sheet.horizonDipped ? " — האופק מונמך לפי הגובה" : "";
     return std::string(daySheetTitle) + " " + date + " — " + placeText(sheet.place) + " — " + clock + " — " + model +
            horizon;
@@ -133,7 +87,7 @@ std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
     std::string line = "מופעי הירח:";
     for (const PhaseEvent& phase : sheet.events.phases) {
         line.append(" ").append(moonPhaseName(phase.phase)).append(" ");
-        line.append(times.dateAndClock(phase.julianDate)).append(";");
+        line.append(times.isoDateAndClock(phase.julianDate)).append(";");
     }
     if (!sheet.events.phases.empty()) {
         line.pop_back();
@@ -141,9 +95,45 @@ std::string phasesLine(const DaySheet& sheet, const TimeWriter& times) {
     return line;
 }
 
+// The day's halachic times, a line each: the time, or why it does not come;
+// candle lighting and havdalah only on the days they belong to.
+void appendZmanimLines(std::vector<std::string>& lines, const DayZmanim& zmanim, const TimeWriter& times) {
+    lines.push_back("");
+    lines.push_back("זמני היום:");
+    forEachDayZman(zmanim, [&](ZmanIndex index, const Zman& zman) {
+        const std::string when = zman.julianDate ? times.clock(*zman.julianDate) : std::string(zmanAbsenceText(zman.absence));
+        lines.push_back(std::string(zmanName(index)) + ": " + when);
+    });
+}
+
 }  // namespace
 
 std::string_view moonPhaseName(MoonPhase phase) { return phaseNames[static_cast<int>(phase)]; }
+
+std::string_view twilightName(int depth) { return twilightNames.at(static_cast<std::size_t>(depth)); }
+
+std::string_view modelName(ModelKind model) { return model == ModelKind::classic ? "המודל המקורי" : "המודל המדויק"; }
+
+std::string angleText(double degrees) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f°", degrees);
+    return text;
+}
+
+std::string dayLengthText(const BodyEvents& sun) {
+    if (!sun.rise || !sun.set || sun.set->julianDate < sun.rise->julianDate) {
+        return {};
+    }
+    return durationText(sun.set->julianDate - sun.rise->julianDate);
+}
+
+std::string hebrewDateLine(const DaySheet& sheet, const TimeWriter& times) {
+    const std::optional<HorizonEvent>& sunset = sheet.events.bodies[sunIndex].set;
+    std::string line = "התאריך העברי: " + hebrewText(sheet.hebrewBeforeSunset);
+    // The clock may carry its regime in brackets of its own.
+    line += sunset ? "; משקיעת החמה, " + times.clock(sunset->julianDate) + ": " : "; משקיעת החמה: ";
+    return line + hebrewText(sheet.hebrewAfterSunset);
+}
 
 std::string_view hebrewBodyName(int body) { return bodyNames.at(static_cast<std::size_t>(body)); }
 
@@ -155,9 +145,9 @@ std::string horizonEventsLine(std::string_view name, const BodyEvents& events, c
 std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& rules,
                                        std::optional<double> illumination) {
     const TimeWriter times(rules, sheet.span);
-    std::vector<std::string> lines = {headerLine(sheet, times), hebrewLine(sheet, times), ""};
+    std::vector<std::string> lines = {headerLine(sheet, times), hebrewDateLine(sheet, times), ""};
     lines.push_back(eventsLine(bodyNames[sunIndex], sheet.events.bodies[sunIndex], times));
-    if (std::string length = dayLengthText(sheet.events.bodies[sunIndex]); !length.empty()) {
+    if (std::string length = dayLengthLine(sheet.events.bodies[sunIndex]); !length.empty()) {
         lines.push_back(length);
     }
     for (int k = 0; k < twilightCount; ++k) {
@@ -175,6 +165,7 @@ std::vector<std::string> daySheetLines(const DaySheet& sheet, const ClockRules& 
         lines.push_back(std::string("חלק הירח המואר בשעה שהוזנה: ") + percent);
     }
     lines.push_back(phasesLine(sheet, times));
+    if (sheet.zmanim) appendZmanimLines(lines, *sheet.zmanim, times);
     return lines;
 }
 

@@ -12,7 +12,19 @@ namespace zenlith {
 
 inline constexpr std::string_view daySheetTitle = "אירועי היום";
 
+class TimeWriter;
+
 std::string_view moonPhaseName(MoonPhase phase);
+// "דמדומים אזרחיים (6°)", by TwilightIndex.
+std::string_view twilightName(int depth);
+// "המודל המקורי" or "המודל המדויק", as the menu names them.
+std::string_view modelName(ModelKind model);
+// "62.1°".
+std::string angleText(double degrees);
+// "14:13" from sunrise to sunset; empty where the day has not both in order.
+std::string dayLengthText(const BodyEvents& sun);
+// "התאריך העברי: …; משקיעת החמה, 19:47: …": the Hebrew day turns at the place's sunset.
+std::string hebrewDateLine(const DaySheet& sheet, const TimeWriter& times);
 // The body's Hebrew name with its article ("השמש", "נוגה").
 std::string_view hebrewBodyName(int body);
 

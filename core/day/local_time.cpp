@@ -28,6 +28,12 @@ std::string clockText(const LocalTime& time) {
 
 std::string dateAndClockText(const LocalTime& time) { return dateText(time.clock, "%04d-%02d-%02d ") + clockText(time); }
 
+std::string civilDateText(int year, int month, int day) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d", day % 100, month % 100, year);
+    return text;
+}
+
 std::string isoTimeText(const ClockRules& rules, double julianDate) {
     const LocalTime local = localTimeOf(rules, julianDate);
     const int offset = rules.offsetSecondsAt(julianDate);

@@ -11,6 +11,8 @@ namespace zenlith {
 std::string clockText(const LocalTime& time);
 // "YYYY-MM-DD HH:MM", the same way.
 std::string dateAndClockText(const LocalTime& time);
+// "21.06.2024": how the window writes a civil date to a person.
+std::string civilDateText(int year, int month, int day);
 
 // A span of time as "H:MM", rounded to the minute.
 std::string durationText(double days);

@@ -25,6 +25,20 @@ double distanceKilometres(const Place& place, City city) {
 
 }  // namespace
 
+std::string_view candleCustomName(CandleCustom custom) {
+    switch (custom) {
+    case CandleCustom::jerusalem:
+        return "מנהג ירושלים";
+    case CandleCustom::haifa:
+        return "מנהג חיפה";
+    case CandleCustom::elsewhereInIsrael:
+        return "שאר הארץ";
+    case CandleCustom::abroad:
+        break;
+    }
+    return "חוץ לארץ";
+}
+
 int candleLightingMinutes(CandleCustom custom) {
     switch (custom) {
     case CandleCustom::jerusalem:

@@ -9,9 +9,6 @@ namespace {
 constexpr double minutesPerDay = 1440;
 constexpr double magenAvrahamMarginDays = 72 / minutesPerDay;
 constexpr double havdalahMinutesAfterSunset = 72;
-constexpr double alotDepthDegrees = 16.1;
-constexpr double misheyakirDepthDegrees = 11.5;
-constexpr double tzeitDepthDegrees = 8.5;
 
 struct Description {
     std::string_view key;
@@ -44,11 +41,8 @@ const Description& descriptionOf(ZmanIndex index) { return descriptions[static_c
 Zman at(double julianDate) { return {julianDate, ZmanAbsence::none}; }
 Zman missing(ZmanAbsence why) { return {std::nullopt, why}; }
 
-Zman morningAt(const Twilight& depression) {
-    return depression.dawn ? at(*depression.dawn) : missing(ZmanAbsence::depthNotReached);
-}
-Zman eveningAt(const Twilight& depression) {
-    return depression.dusk ? at(*depression.dusk) : missing(ZmanAbsence::depthNotReached);
+Zman atDepth(const std::optional<double>& crossing) {
+    return crossing ? at(*crossing) : missing(ZmanAbsence::depthNotReached);
 }
 
 // The times counted in seasonal hours, a twelfth of the Gra's day (sunrise
@@ -109,13 +103,24 @@ Zman candleLightingTime(EveningRite evening, const Zman& sunset, const Zman& hav
 
 DayZmanim findDayZmanim(PlacesMemo& places, DaySpan day, const BodyEvents& sun, EveningRite evening,
                         const ZmanimChoices& choices) {
+    const auto instantOf = [](const std::optional<HorizonEvent>& event) {
+        return event ? std::optional(event->julianDate) : std::nullopt;
+    };
+    return dayZmanimFrom({instantOf(sun.rise), instantOf(sun.set),
+                          findSolarDepression(places, alotDepthDegrees, day).dawn,
+                          findSolarDepression(places, misheyakirDepthDegrees, day).dawn,
+                          findSolarDepression(places, tzeitDepthDegrees, day).dusk},
+                         evening, choices);
+}
+
+DayZmanim dayZmanimFrom(const ZmanimSun& sun, EveningRite evening, const ZmanimChoices& choices) {
     DayZmanim zmanim;
     const auto set = [&](ZmanIndex index, Zman zman) { zmanim[static_cast<std::size_t>(index)] = zman; };
-    const Zman sunrise = sun.rise ? at(sun.rise->julianDate) : missing(ZmanAbsence::noSunrise);
-    const Zman sunset = sun.set ? at(sun.set->julianDate) : missing(ZmanAbsence::noSunset);
-    const Zman tzeit = eveningAt(findSolarDepression(places, tzeitDepthDegrees, day));
-    set(ZmanIndex::alotHaShachar, morningAt(findSolarDepression(places, alotDepthDegrees, day)));
-    set(ZmanIndex::misheyakir, morningAt(findSolarDepression(places, misheyakirDepthDegrees, day)));
+    const Zman sunrise = sun.sunrise ? at(*sun.sunrise) : missing(ZmanAbsence::noSunrise);
+    const Zman sunset = sun.sunset ? at(*sun.sunset) : missing(ZmanAbsence::noSunset);
+    const Zman tzeit = atDepth(sun.tzeit);
+    set(ZmanIndex::alotHaShachar, atDepth(sun.alotHaShachar));
+    set(ZmanIndex::misheyakir, atDepth(sun.misheyakir));
     set(ZmanIndex::sunrise, sunrise);
     for (const SeasonalTime& time : seasonalTimes) {
         set(time.index, seasonalTime(time, sunrise, sunset));

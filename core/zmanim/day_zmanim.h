@@ -62,17 +62,42 @@ enum class HavdalahRule { atTzeit, seventyTwoMinutes };
 struct ZmanimChoices {
     int candleLightingMinutes = 20;  // before sunset; see candle_custom.h
     HavdalahRule havdalah = HavdalahRule::atTzeit;
+    bool operator==(const ZmanimChoices&) const = default;
 };
 
 using DayZmanim = std::array<Zman, zmanCount>;
+
+// How far below the horizon the Sun's centre is at dawn, at misheyakir and at nightfall.
+inline constexpr double alotDepthDegrees = 16.1;
+inline constexpr double misheyakirDepthDegrees = 11.5;
+inline constexpr double tzeitDepthDegrees = 8.5;
+
+// The Sun's instants of the day that every time is counted from, where they come.
+struct ZmanimSun {
+    std::optional<double> sunrise, sunset;
+    std::optional<double> alotHaShachar, misheyakir;  // the morning's crossings of their depths
+    std::optional<double> tzeit;                      // the evening's
+};
 
 // For the day whose events were found on the same places; the evening says
 // whether candles are lit or havdalah is made.
 DayZmanim findDayZmanim(PlacesMemo& places, DaySpan day, const BodyEvents& sun, EveningRite evening,
                         const ZmanimChoices& choices);
+// The same from the Sun's instants found by a search of the caller's own.
+DayZmanim dayZmanimFrom(const ZmanimSun& sun, EveningRite evening, const ZmanimChoices& choices);
 
 inline const Zman& zmanOf(const DayZmanim& zmanim, ZmanIndex index) {
     return zmanim[static_cast<std::size_t>(index)];
+}
+
+// visit(index, zman) for each time the day shows, in order: every one but
+// candle lighting and havdalah on the days without them.
+template <typename Visit>
+void forEachDayZman(const DayZmanim& zmanim, Visit visit) {
+    for (int k = 0; k < zmanCount; ++k) {
+        const auto index = static_cast<ZmanIndex>(k);
+        if (zmanOf(zmanim, index).absence != ZmanAbsence::notThisDay) visit(index, zmanOf(zmanim, index));
+    }
 }
 
 // The key in JSON ("sofZmanShmaMGA"), the Hebrew name ("סוף זמן ק״ש מג״א"),

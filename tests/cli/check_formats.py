@@ -87,3 +87,32 @@ for days in (["--from", "2026-10-23", "--to", "2026-10-26"], ["--at", "2030-08-2
 saturn = [body for body in day["bodies"] if body["name"] == "saturn"][0]
 assert [later["event"] for later in saturn["also"]] == ["rise"], saturn
 print("events read back:", len(phases), "phases")
+
+# The day's halachic times: exactly the issue's keys, candle lighting on the
+# eve of Shabbat and havdalah at its end only, every time in its day's order,
+# and in London's June the dawn at 16.1° null; the month's table carries the
+# same times, to the minute, in its CSV columns and its JSON days.
+keys = ["alotHaShachar", "misheyakir", "sunrise", "sofZmanShmaMGA", "sofZmanShma", "sofZmanTfillaMGA",
+        "sofZmanTfilla", "chatzot", "minchaGedola", "minchaKetana", "plagHaMincha", "sunset", "tzeit"]
+london = ["--place", "London", "--zmanim", "--havdalah", "72"]
+week = [json.loads(line) for line in
+        run("json", ["--events", *london, "--from", "2026-06-18", "--to", "2026-06-20"]).splitlines()]
+assert [list(day["zmanim"]) for day in week] == [keys, keys + ["candleLighting"], keys + ["havdalah"]], week
+for day in week:
+    times = [datetime.datetime.fromisoformat(t) for t in day["zmanim"].values() if t is not None]
+    assert day["zmanim"]["alotHaShachar"] is None and times[:12] == sorted(times[:12]), day["zmanim"]
+    assert times[0].utcoffset() == datetime.timedelta(hours=1), times[0]
+assert week[0]["zmanim"]["sunrise"] == [b["rise"] for b in week[0]["bodies"] if b["name"] == "sun"][0]
+sunset = datetime.datetime.fromisoformat(week[2]["zmanim"]["sunset"])
+assert datetime.datetime.fromisoformat(week[2]["zmanim"]["havdalah"]) - sunset == datetime.timedelta(minutes=72)
+sunset = datetime.datetime.fromisoformat(week[1]["zmanim"]["sunset"]).replace(second=0)
+assert sunset - datetime.datetime.fromisoformat(week[1]["zmanim"]["candleLighting"]) == datetime.timedelta(minutes=18)
+month = ["--almanac", *london, "--from", "2026-06", "--to", "2026-06"]
+table = list(csv.DictReader(io.StringIO(run("csv", month), newline=""), strict=True))
+for row, day in zip(table, [json.loads(line) for line in run("json", month).splitlines()], strict=True):
+    for key, time in day["zmanim"].items():
+        if key not in ("sunrise", "sunset"):
+            at = time and datetime.datetime.fromisoformat(time) + datetime.timedelta(seconds=30)
+            assert row[key] == (at.strftime("%H:%M") if at else ""), (key, row[key], time)
+    assert all(row[key] == "" for key in ("candleLighting", "havdalah") if key not in day["zmanim"]), row
+print("the day's times read back:", len(table), "days")

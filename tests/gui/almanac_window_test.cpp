@@ -1,12 +1,15 @@
 // The month's table in its window: it follows the document's month and
-// model, moves by month, switches to the Hebrew month, hides columns, prints
-// one page turned sideways and exports what it shows as CSV. Dates and
-// festivals of 2026 as published calendars give them.
+// model, moves by month, switches to the Hebrew month, hides columns and shows
+// the halachic times (both kept in the settings), prints one page turned
+// sideways and exports what it shows as CSV. Dates and festivals of 2026 as
+// published calendars give them; the halachic times as hebcal does
+// (tests/zmanim/data/original_site.tsv, @hebcal/core 6.9.3).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,7 +40,9 @@ protected:
     zenlith::SkyDocument document{rules};
     zenlith::test::RecordingPrinter printer, pdfSaver;
     RecordingMessageBox messages;
-    zenlith::AlmanacWindow window{document, printer, pdfSaver, messages};
+    const QTemporaryDir folder;
+    QSettings settings{folder.filePath(QStringLiteral("zenlith.conf")), QSettings::IniFormat};
+    zenlith::AlmanacWindow window{document, settings, printer, pdfSaver, messages};
 };
 
 TEST_F(AlmanacWindowTest, FollowsTheDocumentAndMovesByMonth) {
@@ -82,12 +87,19 @@ TEST_F(AlmanacWindowTest, FollowsTheDocumentAndMovesByMonth) {
 TEST_F(AlmanacWindowTest, PrintsAndExportsTheShownColumns) {
     computeAt(2026, 2, 10);
     window.setColumnShown(AlmanacColumn::weekday, false);
+    EXPECT_TRUE(window.table().isColumnHidden(static_cast<int>(AlmanacColumn::tzeit)));  // until asked for
+    window.setZmanimShown(true);
+    window.setColumnShown(AlmanacColumn::misheyakir, false);
     window.print(printer);
     ASSERT_EQ(printer.delivered.size(), 1U);
     EXPECT_TRUE(printer.delivered[0].landscape);
     ASSERT_EQ(printer.delivered[0].items.size(), 1U);
     const QImage page = std::get<QImage>(printer.delivered[0].items[0]);
     EXPECT_NEAR(static_cast<double>(page.width()) / page.height(), 297.0 / 210, 0.01);  // A4 sideways
+    // Twenty-eight columns still keep to the page: nothing is drawn in its left margin (60 dots).
+    QImage blank(60, page.height(), page.format());
+    blank.fill(Qt::white);
+    EXPECT_TRUE(page.copy(0, 0, 60, page.height()) == blank);
 
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("month.csv"));
@@ -99,7 +111,19 @@ TEST_F(AlmanacWindowTest, PrintsAndExportsTheShownColumns) {
     const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1 + 28);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("תאריך,תאריך עברי,מועד,זריחה,")));  // no weekday
+    EXPECT_TRUE(lines[0].contains(QStringLiteral(",מופע,עלות השחר,ק״ש מג״א,"))) << qPrintable(lines[0]);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(",צאת הכוכבים,הדלקת נרות,הבדלה")));
     EXPECT_TRUE(lines[10].startsWith(QStringLiteral("10.02.2026,")));
+    // Candles on Friday the 20th 20 minutes before sunset's minute, havdalah
+    // on Saturday at the Sun 8.5° below.
+    EXPECT_TRUE(lines[20].endsWith(QStringLiteral(",17:10,")) && lines[21].endsWith(QStringLiteral(",,18:08")))
+        << qPrintable(lines[20] + "\n" + lines[21]);
+
+    zenlith::AlmanacWindow again{document, settings, printer, pdfSaver, messages};
+    for (const auto& [column, hidden] : {std::pair{AlmanacColumn::weekday, true}, {AlmanacColumn::misheyakir, true},
+                                         {AlmanacColumn::tzeit, false}, {AlmanacColumn::date, false}}) {
+        EXPECT_EQ(again.table().isColumnHidden(static_cast<int>(column)), hidden) << static_cast<int>(column);
+    }
 
     EXPECT_FALSE(window.exportCsv(folder.filePath(QStringLiteral("no-such-folder/month.csv"))));
     ASSERT_EQ(messages.shown.size(), 1U);

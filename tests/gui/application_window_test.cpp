@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -228,7 +229,7 @@ TEST_F(ApplicationWindowTest, MenuKeysWorkFromEveryKindOfWidget) {
         app->findChild<QWidget*>(QStringLiteral("Check4")),   // check box
         app->findChild<QWidget*>(QStringLiteral("Command1")), // button
         app->findChild<QWidget*>(QStringLiteral("Text2")),    // read-only report
-        events->findChild<QPlainTextEdit*>(),                 // the events window's text
+        events->findChild<QTableWidget*>(),                   // the events window's table
     };
     int minute = 4;
     for (QWidget* widget : focused) {

@@ -1,7 +1,9 @@
-// The day's halachic times at 32° N 35° E on Israel's clock against hebcal
-// (npm @hebcal/core 6.9.3, sea level, fixture made by
-// tools/reference/zmanim_reference.mjs), every day of 2026, on both models:
-// within a minute, and present or absent on the same days.
+// The day's halachic times against hebcal (npm @hebcal/core 6.9.3, sea
+// level, festivals as kept in Israel; fixtures made by
+// tools/reference/zmanim_reference.mjs), every day of 2026 at five places on
+// both models, found day by day and by the month's table: within a minute,
+// and present or absent on the same days (in London's June dawn at 16.1°
+// does not come).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "almanac_days.h"
 #include "candle_custom.h"
 #include "classic_sky_model.h"
 #include "day_sheet.h"
@@ -24,8 +27,8 @@ struct ReferenceDay {
     std::array<std::optional<double>, zmanCount> minutesAfterMidnightUt;
 };
 
-std::vector<ReferenceDay> referenceDays() {
-    std::ifstream in(ZENLITH_ZMANIM_2026);
+std::vector<ReferenceDay> referenceDays(const std::string& file) {
+    std::ifstream in(std::string(ZENLITH_ZMANIM_DATA) + "/" + file);
     std::vector<ReferenceDay> days;
     for (std::string line; std::getline(in, line);) {
         if (line.starts_with('#')) {
@@ -50,18 +53,30 @@ std::vector<ReferenceDay> referenceDays() {
 // few seconds apart across a minute's edge puts them a minute apart.
 constexpr double oneMinute = 1 + 1e-5;
 
-void expectAgreement(SkyModel& model, const std::vector<ReferenceDay>& days) {
-    const ClockRules& rules = israelClockRules();
-    const ZmanimChoices choices{20, HavdalahRule::atTzeit};
-    for (const ReferenceDay& day : days) {
+// The day's times found by the day's own searches, or by the month's table,
+// which follows each crossing from the day before (the days come in order).
+std::optional<DayZmanim> dayZmanim(SkyModel& model, const ClockRules& rules, const ZmanimChoices& choices,
+                                   const ReferenceDay& day, std::optional<std::vector<AlmanacDay>>& month, bool byMonth) {
+    if (!byMonth) {
         const std::optional<DaySheet> sheet = daySheetFor(model, rules, day.year, day.month, day.day, choices);
-        ASSERT_TRUE(sheet && sheet->zmanim);
+        return sheet ? sheet->zmanim : std::nullopt;
+    }
+    if (day.day == 1) month = almanacMonth(model, rules, day.year, day.month, choices);
+    return month ? month->at(static_cast<std::size_t>(day.day - 1)).zmanim : std::nullopt;
+}
+
+void expectAgreement(SkyModel& model, const ClockRules& rules, const ZmanimChoices& choices,
+                     const std::vector<ReferenceDay>& days, bool byMonth) {
+    std::optional<std::vector<AlmanacDay>> month;
+    for (const ReferenceDay& day : days) {
+        const std::optional<DayZmanim> zmanim = dayZmanim(model, rules, choices, day, month, byMonth);
+        ASSERT_TRUE(zmanim);
         const double midnightUt = julianDateOf({day.year, day.month, day.day, 0, 0});
         for (int k = 0; k < zmanCount; ++k) {
-            const Zman& zman = (*sheet->zmanim)[k];
+            const Zman& zman = (*zmanim)[k];
             const std::optional<double>& expected = day.minutesAfterMidnightUt[k];
-            const std::string where = std::to_string(day.month) + "/" + std::to_string(day.day) + " " +
-                                      std::string(zmanKey(static_cast<ZmanIndex>(k)));
+            const std::string where = model.place().name + (byMonth ? " month " : " day ") + std::to_string(day.month) +
+                                      "/" + std::to_string(day.day) + " " + std::string(zmanKey(static_cast<ZmanIndex>(k)));
             ASSERT_EQ(zman.julianDate.has_value(), expected.has_value()) << where;
             if (expected) {
                 EXPECT_NEAR((*zman.julianDate - midnightUt) * 1440, *expected, oneMinute) << where;
@@ -70,14 +85,33 @@ void expectAgreement(SkyModel& model, const std::vector<ReferenceDay>& days) {
     }
 }
 
-TEST(DayZmanim, EveryDayOf2026AgreesWithHebcalOnBothModels) {
-    const std::vector<ReferenceDay> days = referenceDays();
-    ASSERT_EQ(days.size(), 365u);
-    Engine engine;
-    ClassicSkyModel classic(engine);
-    expectAgreement(classic, days);
-    PreciseSkyModel precise;
-    expectAgreement(precise, days);
+struct ReferencePlace {
+    std::string file;
+    Place place;
+    ZmanimChoices choices;
+};
+
+TEST(DayZmanim, EveryDayOf2026AgreesWithHebcalAtFivePlacesOnBothModelsDayByDayAndByMonth) {
+    const ReferencePlace places[] = {
+        {"original_site.tsv", originalSite(), {20, HavdalahRule::atTzeit}},
+        {"jerusalem.tsv", {"Jerusalem", 31.76904, 35.21633, 0, "Asia/Jerusalem"}, {40, HavdalahRule::atTzeit}},
+        {"eilat.tsv", {"Eilat", 29.55805, 34.94821, 0, "Asia/Jerusalem"}, {20, HavdalahRule::atTzeit}},
+        {"new_york.tsv", {"New York", 40.71417, -74.00639, 0, "America/New_York"}, {18, HavdalahRule::seventyTwoMinutes}},
+        {"london.tsv", {"London", 51.50833, -0.12528, 0, "Europe/London"}, {18, HavdalahRule::atTzeit}},
+    };
+    for (const ReferencePlace& reference : places) {
+        const std::vector<ReferenceDay> days = referenceDays(reference.file);
+        ASSERT_EQ(days.size(), 365u) << reference.file;
+        const auto rules = ZoneClockRules::open(reference.place.timeZone);
+        ASSERT_TRUE(rules) << reference.place.timeZone;
+        Engine engine;
+        ClassicSkyModel classic(engine);
+        PreciseSkyModel precise;
+        for (SkyModel* model : {static_cast<SkyModel*>(&classic), static_cast<SkyModel*>(&precise)}) {
+            model->standAt(reference.place);
+            for (const bool byMonth : {false, true}) expectAgreement(*model, *rules, reference.choices, days, byMonth);
+        }
+    }
 }
 
 // A summer day far north, as a sky whose Sun's altitude swings between

@@ -1,7 +1,8 @@
-// zenlith-probe [--model classic|precise] [--events] [--site LAT,LON,HEIGHT,ZONE]:
+// zenlith-probe [--model classic|precise] [--events [--zmanim]] [--site LAT,LON,HEIGHT,ZONE]:
 // one case per input line, one JSON outcome per output line, from the chosen
 // model (classic by default) at the site (the original one by default); with
-// --events, the events of the case's local day instead.
+// --events, the events of the case's local day instead, and with --zmanim
+// its halachic times too, by the site's custom of candle lighting.
 // Lines are taken in blocks, and each block is shared among the cores, every
 // core with a calculator of its own: an outcome depends only on its own case.
 #include <iostream>
@@ -15,6 +16,7 @@
 #include "probe_format.h"
 #include "sky_calculator.h"
 #ifdef ZENLITH_PROBE_EVENTS
+#include "candle_custom.h"
 #include "day_calculator.h"
 #include "entered_instant.h"
 #include "day_sheet_json.h"
@@ -29,12 +31,18 @@ constexpr std::size_t linesPerBlock = 8192;
 struct Options {
     zenlith::ModelKind model = zenlith::ModelKind::classic;
     bool events = false;
+    bool zmanim = false;
     zenlith::Place site = zenlith::originalSite();
 };
 
 struct Worker {
     explicit Worker(const Options& options) : calculator(options.model), events(options.events) {
 #ifdef ZENLITH_PROBE_EVENTS
+        if (options.zmanim) {
+            zmanim = zenlith::ZmanimChoices{
+                zenlith::candleLightingMinutes(zenlith::suggestedCandleCustom(options.site)),
+                zenlith::HavdalahRule::atTzeit};
+        }
         // Another site's zone was found when the options were read; the
         // original site's clock keeps universal time without the database.
         ownClock = zenlith::ZoneClockRules::open(options.site.timeZone);
@@ -52,6 +60,7 @@ struct Worker {
     std::unique_ptr<zenlith::ZoneClockRules> ownClock;
     const zenlith::ClockRules* clock = &zenlith::israelClockRules();
     zenlith::DayCalculator days;
+    std::optional<zenlith::ZmanimChoices> zmanim;
 
     // The local day of the entered date, or the refusal the compute action gives.
     void appendDayEvents(const zenlith::FieldTexts& fields) {
@@ -62,9 +71,10 @@ struct Worker {
         }
         // The classic calendar takes some dates the civil calendar has no day for.
         const std::optional<zenlith::CivilDateTime> entered = zenlith::enteredCivilTime(fields);
-        const auto sheet = entered ? days.sheetFor(std::get<zenlith::ComputedSky>(outcome).model, *clock,
-                                                   entered->year, entered->month, entered->day)
-                                   : std::nullopt;
+        const zenlith::ModelKind model = std::get<zenlith::ComputedSky>(outcome).model;
+        const auto sheet = !entered ? std::nullopt
+                           : zmanim ? days.sheetFor(model, *clock, entered->year, entered->month, entered->day, *zmanim)
+                                    : days.sheetFor(model, *clock, entered->year, entered->month, entered->day);
         if (sheet) {
             zenlith::appendDaySheetJson(output, *sheet, *clock);
         } else {
@@ -140,6 +150,8 @@ std::optional<Options> optionsFrom(int argc, char** argv) {
 #ifdef ZENLITH_PROBE_EVENTS
         } else if (option == "--events") {
             options.events = true;
+        } else if (option == "--zmanim") {
+            options.zmanim = true;
         } else if (option == "--site" && k + 1 < argc) {
             const std::optional<zenlith::Place> site = siteOf(argv[++k]);
             if (!site) {
@@ -151,6 +163,9 @@ std::optional<Options> optionsFrom(int argc, char** argv) {
             return std::nullopt;
         }
     }
+    if (options.zmanim && !options.events) {
+        return std::nullopt;
+    }
     return options;
 }
 
@@ -159,7 +174,8 @@ std::optional<Options> optionsFrom(int argc, char** argv) {
 int main(int argc, char** argv) {
     const std::optional<Options> options = optionsFrom(argc, argv);
     if (!options) {
-        std::cerr << "usage: zenlith-probe [--model classic|precise] [--events] [--site LAT,LON,HEIGHT,ZONE] < cases\n";
+        std::cerr << "usage: zenlith-probe [--model classic|precise] [--events [--zmanim]] [--site LAT,LON,HEIGHT,ZONE]"
+                     " < cases\n";
         return 2;
     }
     std::ios::sync_with_stdio(false);

@@ -1,7 +1,8 @@
 // zenlith-screenshot OUTDIR: pictures for review and for the README: the
 // window after two fixed computations (a day with the Sun up, a night with
 // the Moon up), the same night in the night view, the time menu open, the
-// day's events, the month's table by day and by night and its printed page,
+// day's events by day and by night and their printed page, the month's table
+// by day and by night and its printed page,
 // the About box, the splash, and the sky map by day, in twilight, at night,
 // in the night view and zoomed. Run it on the offscreen platform; settings go
 // to a temporary file, never the user's.
@@ -131,17 +132,34 @@ public:
         return save(picture, file);
     }
 
-    bool dayEvents(const char* file, const Instant& instant) {
+    // The day's table with its halachic times, in the day or the night view, and the page it prints.
+    bool dayEvents(const char* file, const Instant& instant, bool night) {
         auto app = open(instant);
-        QWidget* events = app->views().open(zenlith::eventsWindowName);
+        auto* events = static_cast<zenlith::EventsWindow*>(app->views().open(zenlith::eventsWindowName));
+        events->setZmanimShown(true);
+        app->setNightView(night);
         QApplication::processEvents();
-        return save(events->grab(), file);
+        const bool saved = save(events->grab(), file);
+        app->setNightView(false);
+        return saved;
     }
 
-    // The month's table in the day or the night view, and the page it prints.
+    bool dayEventsPage(const char* file, const Instant& instant) {
+        auto app = open(instant);
+        auto* events = static_cast<zenlith::EventsWindow*>(app->views().open(zenlith::eventsWindowName));
+        events->setZmanimShown(true);
+        PageKeeper page;
+        events->print(page);
+        return page.image.save(folder_.filePath(QString::fromLatin1(file)));
+    }
+
+    // The month's table with its halachic times in the day or the night view,
+    // and the page it prints.
     bool monthTable(const char* file, const Instant& instant, bool night) {
         auto app = open(instant);
         auto* month = static_cast<zenlith::AlmanacWindow*>(app->views().open(zenlith::almanacWindowName));
+        month->setZmanimShown(true);
+        month->resize(1900, 980);
         app->setNightView(night);
         QApplication::processEvents();
         const bool saved = save(month->grab(), file);
@@ -152,6 +170,7 @@ public:
     bool monthPage(const char* file, const Instant& instant) {
         auto app = open(instant);
         auto* month = static_cast<zenlith::AlmanacWindow*>(app->views().open(zenlith::almanacWindowName));
+        month->setZmanimShown(true);
         PageKeeper page;
         month->print(page);
         return page.image.save(folder_.filePath(QString::fromLatin1(file)));
@@ -243,7 +262,9 @@ int main(int argc, char* argv[]) {
                        pictures.computedWindow("main-night.png", night, false) &&
                        pictures.placeChosen("place-typed.png", "place-new-york.png", night) &&
                        pictures.computedWindow("night-view.png", night, true) && pictures.menuOpen("menu.png", night) &&
-                       pictures.dayEvents("day-events.png", day) &&
+                       pictures.dayEvents("day-events.png", day, false) &&
+                       pictures.dayEvents("day-events-night.png", day, true) &&
+                       pictures.dayEventsPage("day-events-printed.png", day) &&
                        pictures.monthTable("month-table.png", day, false) &&
                        pictures.monthTable("month-table-night.png", day, true) &&
                        pictures.monthPage("month-printed.png", day) &&
