@@ -71,7 +71,7 @@ What to print:
                            sets, the twilights, the Moon's illumination and
                            phases and the festivals, as text, csv or json
                            (a day's --events object with "holidays"), in
-                           Israel's clock
+                           the place's clock
       --zmanim             with --events or --almanac, the day's halachic times
                            too: dawn (16.1°), misheyakir (11.5°), sunrise, the
                            latest Shema and prayer (Magen Avraham and Gra),
