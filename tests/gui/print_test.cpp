@@ -74,7 +74,8 @@ TEST_F(PrintTest, ParametersPrintTheCurrentFieldsOverTheLastReport) {
         if (!c.typedMinute.isEmpty()) type(minute(), c.typedMinute);
         click("Command2");
         ASSERT_EQ(printer->delivered.size(), 1U);
-        EXPECT_EQ(printedLines(printer->delivered[0]), QStringList{c.heading, QString()} + reportLines + QStringList{QString()});
+        const QStringList expected = QStringList{c.heading, QString()} + reportLines + QStringList{QString()};
+        EXPECT_EQ(printedLines(printer->delivered[0]), expected);
         for (const zenlith::PrintItem& item : printer->delivered[0].items) {
             EXPECT_EQ(std::get<zenlith::PrintedLine>(item).fontSize, 7);
             EXPECT_TRUE(std::get<zenlith::PrintedLine>(item).rightToLeft);
