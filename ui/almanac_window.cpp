@@ -191,8 +191,8 @@ void AlmanacWindow::setColumnShown(AlmanacColumn column, bool shown) {
 void AlmanacWindow::setZmanimShown(bool shown) {
     zmanim_->setChecked(shown);
     keepValue(settings_, zmanimKey, shown, false);
-    if (shown && run_ && !days_.empty() && !days_.front().zmanim) showRun(*run_);
     showColumns();
+    if (shown && run_ && !days_.empty() && !days_.front().zmanim) showRun(*run_);
 }
 
 // A column is shown when its choice is on and, for a halachic time, the group is.
@@ -202,6 +202,7 @@ void AlmanacWindow::showColumns() {
         table_->setColumnHidden(static_cast<int>(info.column),
                                 !chosen || (info.group == AlmanacGroup::zmanim && !zmanim_->isChecked()));
     }
+    table_->resizeColumnsToContents();  // a column hidden while filled has no width of its own
 }
 
 // Keys the settings name that are no column's are passed over.

@@ -96,6 +96,10 @@ TEST_F(AlmanacWindowTest, PrintsAndExportsTheShownColumns) {
     ASSERT_EQ(printer.delivered[0].items.size(), 1U);
     const QImage page = std::get<QImage>(printer.delivered[0].items[0]);
     EXPECT_NEAR(static_cast<double>(page.width()) / page.height(), 297.0 / 210, 0.01);  // A4 sideways
+    // Twenty-eight columns still keep to the page: nothing is drawn in its left margin (60 dots).
+    QImage blank(60, page.height(), page.format());
+    blank.fill(Qt::white);
+    EXPECT_TRUE(page.copy(0, 0, 60, page.height()) == blank);
 
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("month.csv"));

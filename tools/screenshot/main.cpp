@@ -122,10 +122,13 @@ public:
         return page.image.save(folder_.filePath(QString::fromLatin1(file)));
     }
 
-    // The month's table in the day or the night view, and the page it prints.
+    // The month's table with its halachic times in the day or the night view,
+    // and the page it prints.
     bool monthTable(const char* file, const Instant& instant, bool night) {
         auto app = open(instant);
         auto* month = static_cast<zenlith::AlmanacWindow*>(app->views().open(zenlith::almanacWindowName));
+        month->setZmanimShown(true);
+        month->resize(1900, 980);
         app->setNightView(night);
         QApplication::processEvents();
         const bool saved = save(month->grab(), file);
@@ -136,6 +139,7 @@ public:
     bool monthPage(const char* file, const Instant& instant) {
         auto app = open(instant);
         auto* month = static_cast<zenlith::AlmanacWindow*>(app->views().open(zenlith::almanacWindowName));
+        month->setZmanimShown(true);
         PageKeeper page;
         month->print(page);
         return page.image.save(folder_.filePath(QString::fromLatin1(file)));
