@@ -51,8 +51,10 @@ public:
         }
         day.moonIlluminationPercent = memo_->at(day.span.start).moon.illumination;
         if (zmanim_) {
+            const bool allDay = !day.sunrise && !day.sunset;
+            const bool up = allDay && aboveRiseAltitude(sunIndex, memo_->at(day.span.start)) > 0;
             const ZmanimSun sun{day.sunrise, day.sunset, alot_->findIn(day.span), misheyakir_->findIn(day.span),
-                                tzeit_->findIn(day.span)};
+                                tzeit_->findIn(day.span), up, allDay && !up};
             day.zmanim = dayZmanimFrom(sun, day.hebrew ? day.hebrew->evening : EveningRite::none, *zmanim_);
         }
     }

@@ -66,7 +66,7 @@ constexpr std::array<SeasonalTime, 8> seasonalTimes = {{
 
 Zman seasonalTime(const SeasonalTime& time, const Zman& sunrise, const Zman& sunset) {
     if (!sunrise.julianDate || !sunset.julianDate) {
-        return missing(!sunrise.julianDate ? ZmanAbsence::noSunrise : ZmanAbsence::noSunset);
+        return missing(!sunrise.julianDate ? sunrise.absence : sunset.absence);
     }
     const double margin = time.magenAvraham ? magenAvrahamMarginDays : 0;
     const double start = *sunrise.julianDate - margin;
@@ -109,15 +109,18 @@ DayZmanim findDayZmanim(PlacesMemo& places, DaySpan day, const BodyEvents& sun, 
     return dayZmanimFrom({instantOf(sun.rise), instantOf(sun.set),
                           findSolarDepression(places, alotDepthDegrees, day).dawn,
                           findSolarDepression(places, misheyakirDepthDegrees, day).dawn,
-                          findSolarDepression(places, tzeitDepthDegrees, day).dusk},
+                          findSolarDepression(places, tzeitDepthDegrees, day).dusk, sun.upAllDay, sun.downAllDay},
                          evening, choices);
 }
 
 DayZmanim dayZmanimFrom(const ZmanimSun& sun, EveningRite evening, const ZmanimChoices& choices) {
     DayZmanim zmanim;
     const auto set = [&](ZmanIndex index, Zman zman) { zmanim[static_cast<std::size_t>(index)] = zman; };
-    const Zman sunrise = sun.sunrise ? at(*sun.sunrise) : missing(ZmanAbsence::noSunrise);
-    const Zman sunset = sun.sunset ? at(*sun.sunset) : missing(ZmanAbsence::noSunset);
+    const ZmanAbsence allDay = sun.upAllDay     ? ZmanAbsence::sunUpAllDay
+                               : sun.downAllDay ? ZmanAbsence::sunDownAllDay
+                                                : ZmanAbsence::none;
+    const Zman sunrise = sun.sunrise ? at(*sun.sunrise) : missing(allDay != ZmanAbsence::none ? allDay : ZmanAbsence::noSunrise);
+    const Zman sunset = sun.sunset ? at(*sun.sunset) : missing(allDay != ZmanAbsence::none ? allDay : ZmanAbsence::noSunset);
     const Zman tzeit = atDepth(sun.tzeit);
     set(ZmanIndex::alotHaShachar, atDepth(sun.alotHaShachar));
     set(ZmanIndex::misheyakir, atDepth(sun.misheyakir));
@@ -147,6 +150,10 @@ std::string_view zmanAbsenceText(ZmanAbsence absence) {
         return "השמש אינה זורחת ביום זה";
     case ZmanAbsence::noSunset:
         return "השמש אינה שוקעת ביום זה";
+    case ZmanAbsence::sunUpAllDay:
+        return "השמש מעל האופק כל היממה";
+    case ZmanAbsence::sunDownAllDay:
+        return "השמש מתחת לאופק כל היממה";
     case ZmanAbsence::depthNotReached:
         return "השמש אינה יורדת כל כך מתחת לאופק ביום זה";
     case ZmanAbsence::none:

@@ -49,6 +49,8 @@ enum class ZmanAbsence {
     notThisDay,       // candle lighting or havdalah on a day that has none
     noSunrise,        // the Sun does not rise this day
     noSunset,         // the Sun does not set this day
+    sunUpAllDay,      // the Sun neither rises nor sets: it is up all day (far north in summer)
+    sunDownAllDay,    // or down all day (far north in winter)
     depthNotReached,  // the Sun does not sink that far below the horizon this day
 };
 
@@ -77,6 +79,7 @@ struct ZmanimSun {
     std::optional<double> sunrise, sunset;
     std::optional<double> alotHaShachar, misheyakir;  // the morning's crossings of their depths
     std::optional<double> tzeit;                      // the evening's
+    bool upAllDay = false, downAllDay = false;        // neither risen nor set, and why
 };
 
 // For the day whose events were found on the same places; the evening says

@@ -144,7 +144,7 @@ TEST(DayZmanim, TimesThatDoNotOccurAreMissingWithTheirReason) {
         ZmanAbsence tzeit, sofZmanShma;
     };
     const Case cases[] = {{-10, true, ZmanAbsence::none, ZmanAbsence::none},
-                          {5, false, ZmanAbsence::depthNotReached, ZmanAbsence::noSunrise}};
+                          {5, false, ZmanAbsence::depthNotReached, ZmanAbsence::sunUpAllDay}};
     for (const Case& c : cases) {
         SwingingSun sky(c.lowestDegrees);
         PlacesMemo places(sky);
@@ -154,6 +154,7 @@ TEST(DayZmanim, TimesThatDoNotOccurAreMissingWithTheirReason) {
             sun.rise = HorizonEvent{day.start + 0.3, 90, -0.8};
             sun.set = HorizonEvent{day.start + 0.7, 270, -0.8};
         }
+        sun.upAllDay = !c.sets;
         const DayZmanim zmanim = findDayZmanim(places, day, sun, EveningRite::havdalah, {});
         EXPECT_EQ(zmanOf(zmanim, ZmanIndex::alotHaShachar).absence, ZmanAbsence::depthNotReached);
         EXPECT_EQ(zmanOf(zmanim, ZmanIndex::misheyakir).absence, ZmanAbsence::depthNotReached);
