@@ -41,17 +41,15 @@ protected:
     }
 };
 
-TEST_F(AccessibilityTest, EveryControlHasAName) {
+// Every control has a name; the fields are named and labelled by their
+// prompts; the report is described.
+TEST_F(AccessibilityTest, ControlsAreNamedFieldsLabelledAndTheReportDescribed) {
     startAt("05/03/2024", "17:45:30");
     const QList<QWidget*> all = controls();
     EXPECT_EQ(all.size(), 11);  // five fields, the box, three buttons, Text6, Text2
     for (QWidget* control : all) {
         EXPECT_FALSE(control->accessibleName().trimmed().isEmpty()) << control->objectName().toStdString();
     }
-}
-
-TEST_F(AccessibilityTest, FieldsAreNamedAndLabelledByTheirPrompts) {
-    startAt("05/03/2024", "17:45:30");
     const struct {
         QWidget* field;
         QString name;
@@ -69,10 +67,6 @@ TEST_F(AccessibilityTest, FieldsAreNamedAndLabelledByTheirPrompts) {
     }
     EXPECT_EQ(announced(window->findChild<QPushButton*>(QStringLiteral("Command2")), QAccessible::Name),
               QStringLiteral("הדפסת פרמטרים"));
-}
-
-TEST_F(AccessibilityTest, TheReportIsDescribed) {
-    startAt("05/03/2024", "17:45:30");
     EXPECT_FALSE(announced(report(), QAccessible::Description).trimmed().isEmpty());
 }
 

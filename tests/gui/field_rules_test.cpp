@@ -1,6 +1,8 @@
 // The fields' decisions without widgets, and where start-up cuts the clock.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "clock_positions.h"
 #include "field_rules.h"
 
@@ -9,76 +11,66 @@ using namespace zenlith::clock_positions;
 
 namespace {
 
-void expectAccepted(const Judgement& judgement, float value) {
-    EXPECT_FALSE(judgement.refused);
-    EXPECT_EQ(judgement.value, value);
-}
+enum class Field { year, month, day, hour, minute };
 
-void expectRefused(const Judgement& judgement) {
-    EXPECT_TRUE(judgement.refused);
-    EXPECT_EQ(judgement.value, 0);
+Judgement judge(Field field, std::string_view text, bool enabled) {
+    switch (field) {
+    case Field::year: return judgeYear(text);
+    case Field::month: return judgeMonth(text, enabled);
+    case Field::day: return judgeDay(text, enabled);
+    case Field::hour: return judgeHour(text);
+    case Field::minute: return judgeMinute(text, enabled);
+    }
+    return {};
 }
 
 }  // namespace
 
-TEST(FieldRules, YearTakesWholeNumbersStrictlyBetweenMinusAndPlus9999) {
-    expectAccepted(judgeYear("-500"), -500);
-    expectAccepted(judgeYear("9998"), 9998);
-    expectAccepted(judgeYear("-9998"), -9998);
-    expectAccepted(judgeYear("12.00000001"), 12);  // whole in single precision
-    expectAccepted(judgeYear(""), 0);
-    expectAccepted(judgeYear("abc"), 0);
-    expectRefused(judgeYear("9999"));
-    expectRefused(judgeYear("-9999"));
-    expectRefused(judgeYear("2024.5"));
-}
-
-TEST(FieldRules, MonthAndDayAreTestedOnlyWhileEnabled) {
-    expectAccepted(judgeMonth("12", true), 12);
-    expectAccepted(judgeMonth("7abc", true), 7);
-    expectRefused(judgeMonth("13", true));
-    expectRefused(judgeMonth("0", true));
-    expectRefused(judgeMonth("1.5", true));
-    expectRefused(judgeMonth("", true));
-    expectAccepted(judgeMonth("13", false), 13);
-    expectAccepted(judgeMonth("", false), 0);
-    expectAccepted(judgeDay("31", true), 31);
-    expectRefused(judgeDay("32", true));
-    expectRefused(judgeDay("-1", true));
-    expectAccepted(judgeDay("32", false), 32);
-}
-
-TEST(FieldRules, HourNeedsSomeTextWithAWholeNumberUpTo24) {
-    expectAccepted(judgeHour("24"), 24);
-    expectAccepted(judgeHour("0"), 0);
-    expectAccepted(judgeHour("7abc"), 7);
-    for (const char* noNumber : {"", "abc", "NaN", "\xf0\x9f\x98\x80", " "}) expectRefused(judgeHour(noNumber));
-    expectRefused(judgeHour("25"));
-    expectRefused(judgeHour("-1"));
-    expectRefused(judgeHour("7.5"));
-}
-
-TEST(FieldRules, MinuteIsEmptyOrAWholeNumberUpTo59WhileEnabled) {
-    expectAccepted(judgeMinute("", true), 0);
-    expectAccepted(judgeMinute("00", true), 0);
-    expectRefused(judgeMinute("xyz", true));
-    expectRefused(judgeMinute("NaN", true));
-    expectAccepted(judgeMinute("xyz", false), 0);
-    expectAccepted(judgeMinute("59", true), 59);
-    expectRefused(judgeMinute("60", true));
-    expectRefused(judgeMinute("-5", true));
-    expectRefused(judgeMinute("0.5", true));
-    expectAccepted(judgeMinute("60", false), 60);
-}
-
-TEST(FieldRules, NumbersBeyondSinglePrecisionAreRefusedByEveryFieldInEveryState) {
+// Each field's range and what counts as a number; month, day and minute are
+// not tested while disabled. A refusal reads 0.
+TEST(FieldRules, EachFieldAcceptsItsRangeAndRefusesTheRest) {
+    struct Case {
+        Field field;
+        const char* text;
+        bool enabled;
+        bool refused;
+        float value;
+    };
+    const Case cases[] = {
+        {Field::year, "-500", true, false, -500},     {Field::year, "9998", true, false, 9998},
+        {Field::year, "-9998", true, false, -9998},   {Field::year, "12.00000001", true, false, 12},  // whole in single precision
+        {Field::year, "", true, false, 0},            {Field::year, "abc", true, false, 0},
+        {Field::year, "9999", true, true, 0},         {Field::year, "-9999", true, true, 0},
+        {Field::year, "2024.5", true, true, 0},       {Field::month, "12", true, false, 12},
+        {Field::month, "7abc", true, false, 7},       {Field::month, "13", true, true, 0},
+        {Field::month, "0", true, true, 0},           {Field::month, "1.5", true, true, 0},
+        {Field::month, "", true, true, 0},            {Field::month, "13", false, false, 13},
+        {Field::month, "", false, false, 0},          {Field::day, "31", true, false, 31},
+        {Field::day, "32", true, true, 0},            {Field::day, "-1", true, true, 0},
+        {Field::day, "32", false, false, 32},         {Field::hour, "24", true, false, 24},
+        {Field::hour, "0", true, false, 0},           {Field::hour, "7abc", true, false, 7},
+        {Field::hour, "", true, true, 0},             {Field::hour, "abc", true, true, 0},
+        {Field::hour, "NaN", true, true, 0},          {Field::hour, "\xf0\x9f\x98\x80", true, true, 0},
+        {Field::hour, " ", true, true, 0},            {Field::hour, "25", true, true, 0},
+        {Field::hour, "-1", true, true, 0},           {Field::hour, "7.5", true, true, 0},
+        {Field::minute, "", true, false, 0},          {Field::minute, "00", true, false, 0},
+        {Field::minute, "59", true, false, 59},       {Field::minute, "xyz", true, true, 0},
+        {Field::minute, "NaN", true, true, 0},        {Field::minute, "60", true, true, 0},
+        {Field::minute, "-5", true, true, 0},         {Field::minute, "0.5", true, true, 0},
+        {Field::minute, "xyz", false, false, 0},      {Field::minute, "60", false, false, 60},
+    };
+    for (const Case& c : cases) {
+        const Judgement judgement = judge(c.field, c.text, c.enabled);
+        EXPECT_EQ(judgement.refused, c.refused) << int(c.field) << " '" << c.text << "' " << c.enabled;
+        EXPECT_EQ(judgement.value, c.value) << int(c.field) << " '" << c.text << "' " << c.enabled;
+    }
+    // Beyond single precision no field takes a number, enabled or not.
     for (const char* text : {"1E40", "1E400", "-1E39"}) {
-        expectRefused(judgeYear(text));
-        expectRefused(judgeMonth(text, true));
-        expectRefused(judgeMonth(text, false));
-        expectRefused(judgeDay(text, false));
-        expectRefused(judgeHour(text));
-        expectRefused(judgeMinute(text, false));
+        for (const Field field : {Field::year, Field::month, Field::day, Field::hour, Field::minute}) {
+            for (const bool enabled : {true, false}) {
+                EXPECT_TRUE(judge(field, text, enabled).refused) << int(field) << " " << text << " " << enabled;
+            }
+        }
         EXPECT_EQ(readField(text), 0);
     }
 }
@@ -93,24 +85,17 @@ TEST(FieldRules, PicksEnableTheNextFieldOnlyForEntriesOfTheList) {
     EXPECT_FALSE(dayPickEnablesHour(-1));
 }
 
+// Start-up cuts the clock's texts at fixed character positions; a short text
+// gives what stands there.
 TEST(ClockPositions, FieldsAreCutAtFixedCharacterPositions) {
-    EXPECT_EQ(dayOf("05/03/2024"), "05");
-    EXPECT_EQ(monthOf("05/03/2024"), "03");
-    EXPECT_EQ(yearOf("05/03/2024"), "2024");
-    EXPECT_EQ(yearOf("05/03/1999"), "1999");  // the clock's own year, not 20 and two digits
-    EXPECT_EQ(hourOf("7:04:09"), "7");
-    EXPECT_EQ(minuteOf("7:04:09"), "04");
-    EXPECT_EQ(hourOf("17:45:30"), "17");
-    EXPECT_EQ(minuteOf("17:45:30"), "45");
-    EXPECT_EQ(hourOf("00:00:00"), "00");
-    EXPECT_EQ(minuteOf("00:00:00"), "00");
-}
-
-TEST(ClockPositions, ShortTextsGiveWhatStandsThere) {
-    EXPECT_EQ(dayOf("5"), "5");
-    EXPECT_EQ(monthOf("5"), "");
-    EXPECT_EQ(yearOf("05/03/20"), "20");
-    EXPECT_EQ(hourOf(""), "");
-    EXPECT_EQ(minuteOf("7"), "");
-    EXPECT_EQ(minuteOf("7:4"), "4");
+    using Cut = std::string (*)(std::string_view);
+    const std::tuple<Cut, const char*, const char*> cases[] = {
+        {dayOf, "05/03/2024", "05"},  {monthOf, "05/03/2024", "03"}, {yearOf, "05/03/2024", "2024"},
+        {yearOf, "05/03/1999", "1999"},  // the clock's own year, not 20 and two digits
+        {hourOf, "7:04:09", "7"},     {minuteOf, "7:04:09", "04"},   {hourOf, "17:45:30", "17"},
+        {minuteOf, "17:45:30", "45"}, {hourOf, "00:00:00", "00"},    {minuteOf, "00:00:00", "00"},
+        {dayOf, "5", "5"},            {monthOf, "5", ""},            {yearOf, "05/03/20", "20"},
+        {hourOf, "", ""},             {minuteOf, "7", ""},           {minuteOf, "7:4", "4"},
+    };
+    for (const auto& [cut, text, expected] : cases) EXPECT_EQ(cut(text), expected) << text;
 }

@@ -51,45 +51,59 @@ protected:
     QFrame* chartFrame() const { return qobject_cast<QFrame*>(chart()); }
 };
 
-TEST_F(PrintTest, ParametersBeforeAnyComputationPrintTheEmptyReport) {
-    startAt("05/03/2024", "07:04:09");
-    click("Command2");
-    ASSERT_EQ(printer->delivered.size(), 1U);
-    // The fields read 2024, 03, 05, 07, 04: the zeros in front do not print.
-    const QStringList expected{QStringLiteral("      לשעה : 4 : 7       תאריך : 2024 / 3 / 5"), QString(), QString(),
-                               QString()};
-    EXPECT_EQ(printedLines(printer->delivered[0]), expected);
-    for (const zenlith::PrintItem& item : printer->delivered[0].items) {
-        EXPECT_EQ(std::get<zenlith::PrintedLine>(item).fontSize, 7);
-        EXPECT_TRUE(std::get<zenlith::PrintedLine>(item).rightToLeft);
+// The parameters sheet: the fields as they read now (without leading zeros),
+// a blank, the last report (none before any computation) and a blank, all in
+// seven-point right-to-left lines.
+TEST_F(PrintTest, ParametersPrintTheCurrentFieldsOverTheLastReport) {
+    struct Case {
+        const char* time;
+        bool computeFirst;
+        QString typedMinute;  // empty: the minute is left as it started
+        QString heading;
+    };
+    const Case cases[] = {
+        {"07:04:09", false, {}, QStringLiteral("      לשעה : 4 : 7       תאריך : 2024 / 3 / 5")},
+        {"17:45:30", true, QStringLiteral("08"), QStringLiteral("      לשעה : 8 : 17       תאריך : 2024 / 3 / 5")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.time);
+        startAt("05/03/2024", c.time);
+        if (c.computeFirst) pressCompute();
+        const QStringList reportLines = report()->toPlainText().split(QLatin1Char('\n'));
+        ASSERT_EQ(reportLines.size(), c.computeFirst ? 9 : 1);
+        if (!c.typedMinute.isEmpty()) type(minute(), c.typedMinute);
+        click("Command2");
+        ASSERT_EQ(printer->delivered.size(), 1U);
+        const QStringList expected = QStringList{c.heading, QString()} + reportLines + QStringList{QString()};
+        EXPECT_EQ(printedLines(printer->delivered[0]), expected);
+        for (const zenlith::PrintItem& item : printer->delivered[0].items) {
+            EXPECT_EQ(std::get<zenlith::PrintedLine>(item).fontSize, 7);
+            EXPECT_TRUE(std::get<zenlith::PrintedLine>(item).rightToLeft);
+        }
+        EXPECT_TRUE(messages.shown.empty());
     }
 }
 
-TEST_F(PrintTest, ParametersPrintTheCurrentFieldsOverTheLastReport) {
-    startAt("05/03/2024", "17:45:30");
-    pressCompute();
-    const QStringList reportLines = report()->toPlainText().split(QLatin1Char('\n'));
-    ASSERT_EQ(reportLines.size(), 9);
-    type(minute(), QStringLiteral("08"));
-    click("Command2");
-    ASSERT_EQ(printer->delivered.size(), 1U);
-    QStringList expected{QStringLiteral("      לשעה : 8 : 17       תאריך : 2024 / 3 / 5"), QString()};
-    expected << reportLines << QString();
-    EXPECT_EQ(printedLines(printer->delivered[0]), expected);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(PrintTest, ScreenIsPrintedWithTheChartFramedAndTheFrameRemovedAfter) {
-    startAt("05/03/2024", "17:45:30");
-    pressCompute();
-    click("Command7");
-    ASSERT_EQ(printer->delivered.size(), 1U);
-    ASSERT_EQ(printer->delivered[0].items.size(), 1U);
-    const QImage printed = std::get<QImage>(printer->delivered[0].items[0]);
-    EXPECT_EQ(chartFrame()->frameShape(), QFrame::NoFrame);
-    EXPECT_NE(printed, window->grab().toImage());
-    static_cast<zenlith::SkyChart*>(chartFrame())->showBorder(true);
-    EXPECT_EQ(printed, window->grab().toImage());
+// The window is printed with the chart framed, and the frame is gone again
+// after, whether the printer printed or failed.
+TEST_F(PrintTest, ScreenIsPrintedWithTheChartFramedAndTheWindowLeftAsItWas) {
+    for (const zenlith::PrintStatus answer : {zenlith::PrintStatus::printed, zenlith::PrintStatus::failed}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        printerAnswer = answer;
+        startAt("05/03/2024", "17:45:30");
+        pressCompute();
+        const QImage before = window->grab().toImage();
+        click("Command7");
+        click("Command2");
+        ASSERT_EQ(printer->delivered.size(), 2U);
+        ASSERT_EQ(printer->delivered[0].items.size(), 1U);
+        const QImage printed = std::get<QImage>(printer->delivered[0].items[0]);
+        EXPECT_EQ(chartFrame()->frameShape(), QFrame::NoFrame);
+        EXPECT_EQ(window->grab().toImage(), before);
+        EXPECT_NE(printed, before);
+        static_cast<zenlith::SkyChart*>(chartFrame())->showBorder(true);
+        EXPECT_EQ(printed, window->grab().toImage());
+    }
 }
 
 // The painted pages, read back by poppler: the window alone on the first and
@@ -113,18 +127,6 @@ TEST_F(PrintTest, ScreenIsPaintedOnTheFirstPageAsTheWindowLooks) {
     const QImage expected = shown.scaled(painted.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                 .convertToFormat(QImage::Format_RGB32);
     EXPECT_LT(meanDifference(page.copy(painted), expected), 10.0);
-}
-
-TEST_F(PrintTest, AFailedPrintLeavesTheWindowAsItWas) {
-    printerAnswer = zenlith::PrintStatus::failed;
-    startAt("05/03/2024", "17:45:30");
-    pressCompute();
-    const QImage before = window->grab().toImage();
-    click("Command7");
-    click("Command2");
-    EXPECT_EQ(printer->delivered.size(), 2U);
-    EXPECT_EQ(chartFrame()->frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(window->grab().toImage(), before);
 }
 
 }  // namespace

@@ -9,84 +9,71 @@
 namespace zenlith {
 namespace {
 
-// A fallback printer over a recording primary; the test keeps views of both
-// parts it hands over.
-struct Fallback {
-    Fallback(PrintStatus primaryAnswer, bool acceptPdf, const QString& fileName) {
-        auto recording = std::make_unique<test::RecordingPrinter>(primaryAnswer);
-        auto answering = std::make_unique<test::AnsweringDialogs>(acceptPdf, fileName);
-        primary = recording.get();
-        dialogs = answering.get();
-        printer = std::make_unique<PdfFallbackPrinter>(std::move(recording), std::move(answering));
-    }
-    PrintStatus printOneLine() {
-        printer->printLine(QStringLiteral("שורה"));
-        return printer->endDocument();
-    }
-    test::RecordingPrinter* primary;
-    test::AnsweringDialogs* dialogs;
-    std::unique_ptr<PdfFallbackPrinter> printer;
+enum class Answer { saveHere, cancel, unwritableFolder };
+
+// What the user is offered, asked and told after the primary printer's answer,
+// and whether the same pages end up in the PDF they chose.
+struct FallbackCase {
+    const char* name;
+    PrintStatus primaryAnswer;
+    bool acceptPdf;
+    Answer fileAnswer;
+    QString offerSays;  // empty: nothing is offered
+    int fileNamesAsked;
+    bool pdfSaved;
+    QString toldSays;   // empty: nothing is told
 };
 
-class PdfFallbackTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-    QString pdf() const { return dir_.filePath(QStringLiteral("saved.pdf")); }
+TEST(PdfFallback, OffersAsksAndSavesAsTheAnswersSay) {
+    const QString noPrinter = QStringLiteral("לא נמצאה מדפסת ברירת מחדל");
+    const QString failed = QStringLiteral("ההדפסה נכשלה");
+    const FallbackCase cases[] = {
+        {"printed", PrintStatus::printed, true, Answer::saveHere, {}, 0, false, {}},
+        {"no printer, declined", PrintStatus::noPrinter, false, Answer::saveHere, noPrinter, 0, false, {}},
+        {"failed, declined", PrintStatus::failed, false, Answer::saveHere, failed, 0, false, {}},
+        {"no printer, saved", PrintStatus::noPrinter, true, Answer::saveHere, noPrinter, 1, true, {}},
+        {"failed, cancelled", PrintStatus::failed, true, Answer::cancel, failed, 1, false, {}},
+        {"failed, unwritable", PrintStatus::failed, true, Answer::unwritableFolder, failed, 1, false,
+         QStringLiteral("נכשלה")},
+    };
+    for (const FallbackCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString pdf = dir.filePath(QStringLiteral("saved.pdf"));
+        const QString chosen = c.fileAnswer == Answer::saveHere ? pdf
+                               : c.fileAnswer == Answer::cancel ? QString()
+                                                                : QStringLiteral("/nonexistent-folder/saved.pdf");
+        auto recording = std::make_unique<test::RecordingPrinter>(c.primaryAnswer);
+        auto answering = std::make_unique<test::AnsweringDialogs>(c.acceptPdf, chosen);
+        const test::RecordingPrinter& primary = *recording;
+        const test::AnsweringDialogs& dialogs = *answering;
+        PdfFallbackPrinter printer(std::move(recording), std::move(answering));
+        printer.printLine(QStringLiteral("שורה"));
 
-private:
-    QTemporaryDir dir_;
-};
-
-TEST_F(PdfFallbackTest, APrintedJobAsksNothing) {
-    Fallback fallback(PrintStatus::printed, true, pdf());
-    EXPECT_EQ(fallback.printOneLine(), PrintStatus::printed);
-    EXPECT_EQ(fallback.primary->delivered.size(), 1U);
-    EXPECT_TRUE(fallback.dialogs->offers.isEmpty());
-    EXPECT_FALSE(QFile::exists(pdf()));
-}
-
-TEST_F(PdfFallbackTest, SaysWhyTheJobFailedAndOffersAPdf) {
-    Fallback noPrinter(PrintStatus::noPrinter, false, pdf());
-    EXPECT_EQ(noPrinter.printOneLine(), PrintStatus::noPrinter);
-    ASSERT_EQ(noPrinter.dialogs->offers.size(), 1);
-    EXPECT_TRUE(noPrinter.dialogs->offers[0].contains(QStringLiteral("לא נמצאה מדפסת ברירת מחדל")));
-    EXPECT_TRUE(noPrinter.dialogs->offers[0].contains(QStringLiteral("PDF")));
-
-    Fallback failed(PrintStatus::failed, false, pdf());
-    EXPECT_EQ(failed.printOneLine(), PrintStatus::failed);
-    ASSERT_EQ(failed.dialogs->offers.size(), 1);
-    EXPECT_TRUE(failed.dialogs->offers[0].contains(QStringLiteral("ההדפסה נכשלה")));
-}
-
-TEST_F(PdfFallbackTest, SavesTheSamePagesOnceWhenTheUserAccepts) {
-    Fallback fallback(PrintStatus::noPrinter, true, pdf());
-    fallback.printOneLine();
-    EXPECT_EQ(fallback.primary->delivered.size(), 1U);
-    EXPECT_EQ(fallback.dialogs->fileNameAsked, 1);
-    QFile saved(pdf());
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(saved.read(5) == "%PDF-");
-    EXPECT_TRUE(fallback.dialogs->told.isEmpty());
-}
-
-TEST_F(PdfFallbackTest, WritesNothingWhenTheUserDeclinesOrCancels) {
-    Fallback declined(PrintStatus::failed, false, pdf());
-    declined.printOneLine();
-    EXPECT_EQ(declined.dialogs->fileNameAsked, 0);
-
-    Fallback cancelled(PrintStatus::failed, true, QString());
-    cancelled.printOneLine();
-    EXPECT_EQ(cancelled.dialogs->fileNameAsked, 1);
-    EXPECT_TRUE(cancelled.dialogs->told.isEmpty());
-
-    EXPECT_FALSE(QFile::exists(pdf()));
-}
-
-TEST_F(PdfFallbackTest, TellsTheUserWhenTheFileCannotBeSaved) {
-    Fallback fallback(PrintStatus::failed, true, QStringLiteral("/nonexistent-folder/saved.pdf"));
-    fallback.printOneLine();
-    ASSERT_EQ(fallback.dialogs->told.size(), 1);
-    EXPECT_TRUE(fallback.dialogs->told[0].contains(QStringLiteral("נכשלה")));
+        EXPECT_EQ(printer.endDocument(), c.primaryAnswer);
+        EXPECT_EQ(primary.delivered.size(), 1U);
+        if (c.offerSays.isEmpty()) {
+            EXPECT_TRUE(dialogs.offers.isEmpty());
+        } else {
+            ASSERT_EQ(dialogs.offers.size(), 1);
+            EXPECT_TRUE(dialogs.offers[0].contains(c.offerSays)) << dialogs.offers[0].toStdString();
+            EXPECT_TRUE(dialogs.offers[0].contains(QStringLiteral("PDF")));
+        }
+        EXPECT_EQ(dialogs.fileNameAsked, c.fileNamesAsked);
+        QFile saved(pdf);
+        EXPECT_EQ(saved.exists(), c.pdfSaved);
+        if (c.pdfSaved) {
+            ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(saved.read(5) == "%PDF-");
+        }
+        if (c.toldSays.isEmpty()) {
+            EXPECT_TRUE(dialogs.told.isEmpty());
+        } else {
+            ASSERT_EQ(dialogs.told.size(), 1);
+            EXPECT_TRUE(dialogs.told[0].contains(c.toldSays));
+        }
+    }
 }
 
 }  // namespace
