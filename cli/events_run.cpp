@@ -84,6 +84,7 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
     const auto rules = settings.makeClockRules();
     DayCalculator days;
     days.standAt(settings.place);
+    days.dipForHeight(options.horizonDip);
     const std::optional<ZmanimChoices> zmanim = zmanimChoicesOf(options, settings.place);
     std::string error;
     std::optional<TableOutput> output =

@@ -84,6 +84,9 @@ What to print:
                            abroad 18)
       --havdalah RULE      with --zmanim, havdalah at tzeit (the Sun 8.5°
                            below, the default) or 72 (minutes after sunset)
+      --dip                with --events, rises and sets on the
+                           horizon lowered for the place's height (1.76' per
+                           square root of a metre) instead of the sea-level one
 
       --help               show this help and exit
       --version            show the version and exit
@@ -365,6 +368,11 @@ std::optional<std::string> checkZmanim(const Reader& r) {
     return std::nullopt;
 }
 
+std::optional<std::string> checkDip(const Reader& r) {
+    if (r.options.horizonDip && !r.options.events) return "--dip needs --events";
+    return std::nullopt;
+}
+
 // The stars are a table of their own: their columns are fixed, their places
 // of date are the precise ones.
 std::optional<std::string> checkStars(const Reader& r) {
@@ -437,11 +445,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
             continue;
         }
         if (argument == "--full" || argument == "--events" || argument == "--stars" || argument == "--almanac" ||
-            argument == "--zmanim") {
+            argument == "--zmanim" || argument == "--dip") {
             (argument == "--full"     ? r.options.columns.full
              : argument == "--events" ? r.options.events
              : argument == "--stars"  ? r.options.stars
              : argument == "--zmanim" ? r.options.zmanim
+             : argument == "--dip"    ? r.options.horizonDip
                                       : r.almanac) = true;
             continue;
         }
@@ -471,6 +480,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
         if (auto error = handler->second(r, *value)) return UsageError{std::move(*error)};
     }
     if (auto error = checkZmanim(r)) return UsageError{std::move(*error)};
+    if (auto error = checkDip(r)) return UsageError{std::move(*error)};
     if (r.options.next || r.seen.contains("--kinds")) {
         if (auto error = finishNext(r)) return UsageError{std::move(*error)};
         return std::move(r.options);

@@ -62,6 +62,8 @@ struct Options {
     // candles lit --candle-minutes before sunset (the place's custom without
     // it), havdalah by --havdalah.
     bool zmanim = false;
+    // --dip: rises and sets on the horizon lowered for the place's height.
+    bool horizonDip = false;
     std::optional<int> candleMinutes;
     HavdalahRule havdalah = HavdalahRule::atTzeit;
 };

@@ -18,6 +18,7 @@ struct SkyState {
     bool summerTime = false;        // the box as it was computed
     double moonIllumination = 0;    // percent, at the instant, on the model
     Place place;
+    bool horizonDipped = false;     // the day's rises and sets on the horizon lowered for the height
     ModelKind model = ModelKind::classic;
 };
 

@@ -175,6 +175,7 @@ void EventsWindow::showDay() {
         zmanim_.shown ? std::optional(zmanimChoicesAt(zmanim_, state.place)) : std::nullopt;
     auto sameDay = [&](const ShownDay& day) {
         return day.model == state.model && day.place == state.place && day.zmanim == choices &&
+               day.horizonDipped == state.horizonDipped &&
                day.entered.has_value() == entered.has_value() &&
                (!entered || (day.entered->year == entered->year && day.entered->month == entered->month &&
                              day.entered->day == entered->day));
@@ -183,12 +184,13 @@ void EventsWindow::showDay() {
         std::optional<DaySheet> sheet;
         if (entered) {
             calculator_.standAt(state.place);
+            calculator_.dipForHeight(state.horizonDipped);
             sheet = choices ? calculator_.sheetFor(state.model, clockRules, entered->year, entered->month,
                                                    entered->day, *choices)
                             : calculator_.sheetFor(state.model, clockRules, entered->year, entered->month,
                                                    entered->day);
         }
-        shown_ = ShownDay{entered, state.model, state.place, choices, sheet};
+        shown_ = ShownDay{entered, state.model, state.place, state.horizonDipped, choices, sheet};
     }
     const std::optional<DaySheet>& sheet = shown_->sheet;
     if (!sheet) {

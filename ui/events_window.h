@@ -61,6 +61,7 @@ private:
         std::optional<CivilDateTime> entered;
         ModelKind model;
         Place place;
+        bool horizonDipped;
         std::optional<ZmanimChoices> zmanim;
         std::optional<DaySheet> sheet;
     };

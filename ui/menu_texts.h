@@ -40,6 +40,7 @@ inline constexpr std::string_view placeMenu = "&מקום";
 inline constexpr std::string_view choosePlace = "בחירת מקום…";
 inline constexpr std::string_view originalPlace = "המקום המקורי (32° צפון, 35° מזרח)";
 inline constexpr std::string_view recentPlaces = "מקומות אחרונים";
+inline constexpr std::string_view horizonDip = "זריחה ושקיעה על האופק המונמך לפי הגובה";
 
 inline constexpr std::string_view helpMenu = "&עזרה";
 inline constexpr std::string_view keys = "רשימת מקשים";

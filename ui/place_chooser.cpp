@@ -23,6 +23,7 @@ namespace {
 constexpr std::size_t recentKept = 8;
 const QString currentKey = QStringLiteral("place/current");
 const QString recentKey = QStringLiteral("place/recent");
+const QString dipKey = QStringLiteral("place/horizonDip");
 
 std::string_view refusalText(PlaceTextProblem problem) {
     switch (problem) {
@@ -67,6 +68,10 @@ void PlaceChooser::buildMenu(QMenu* menu) {
     connect(menuEntry(menu, menu_texts::originalPlace), &QAction::triggered, this, [this] { choose(originalSite()); });
     recentMenu_ = menu->addMenu(qtText(menu_texts::recentPlaces));
     fillRecentMenu();
+    menu->addSeparator();
+    horizonDip_ = menuEntry(menu, menu_texts::horizonDip);
+    horizonDip_->setCheckable(true);
+    connect(horizonDip_, &QAction::toggled, this, &PlaceChooser::dipHorizon);
 }
 
 void PlaceChooser::restore() {
@@ -80,6 +85,7 @@ void PlaceChooser::restore() {
     }
     field_->setRecent(recent_);
     fillRecentMenu();
+    if (horizonDip_) horizonDip_->setChecked(readFlag(settings_, dipKey));
     const std::optional<Place> current = placeFromKeptText(settings_.value(currentKey).toString().toStdString());
     if (current && *current != originalSite()) choose(*current);
 }
@@ -93,6 +99,14 @@ bool PlaceChooser::choose(const Place& place) {
     remember(place);
     emit placeChosen(place);
     return true;
+}
+
+// The day's events follow the document; the form's figures do not depend on it.
+void PlaceChooser::dipHorizon(bool on) {
+    SkyState state = window_.document().state();
+    state.horizonDipped = on;
+    window_.document().setComputed(state);
+    if (!restoring_) keepValue(settings_, dipKey, on, false);
 }
 
 void PlaceChooser::chooseTyped(const QString& text) {

@@ -9,6 +9,7 @@
 #include "place.h"
 #include "place_catalogue.h"
 
+class QAction;
 class QMenu;
 class QSettings;
 
@@ -39,6 +40,7 @@ signals:
 private:
     void remember(const Place& place);
     void fillRecentMenu();
+    void dipHorizon(bool on);
 
     MainWindow& window_;
     MessageBox& messages_;
@@ -47,6 +49,7 @@ private:
     std::vector<Place> recent_;  // most recent first
     PlaceField* field_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    QAction* horizonDip_ = nullptr;
     bool restoring_ = false;
 };
 

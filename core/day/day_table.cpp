@@ -162,8 +162,8 @@ const std::array<DayColumn, dayTableColumnCount>& dayTableColumns() { return col
 std::vector<std::string> dayTableTitle(const DaySheet& sheet, const ClockRules& rules) {
     const TimeWriter times(rules, sheet.span);
     return {"אירועי היום " + civilDateText(sheet.year, sheet.month, sheet.day) + " — " + hebrewDateLine(sheet, times),
-            "המקום: " + placeText(sheet.place) + " — " + clockLine(rules, sheet.span, times) + " — " +
-                std::string(modelName(sheet.model))};
+            "המקום: " + placeText(sheet.place) + (sheet.horizonDipped ? " — האופק מונמך לפי הגובה" : "") + " — " +
+                clockLine(rules, sheet.span, times) + " — " + std::string(modelName(sheet.model))};
 }
 
 std::vector<DayTableRow> dayTableRows(const DaySheet& sheet, const ClockRules& rules,

@@ -77,6 +77,7 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
         {{"--next", "--kinds", "phases,comets"}, 2, "--kinds: \"comets\" is not one of"},
         {{"--kinds", "phases"}, 2, "--kinds needs --next"},
         {{"--zmanim", "--at", "2020-01-01"}, 2, "--zmanim needs --events or --almanac"},
+        {{"--dip", "--at", "2020-01-01"}, 2, "--dip needs --events"},
         {{"--events", "--havdalah", "72", "--at", "2020-01-01"}, 2, "--havdalah needs --zmanim"},
         {{"--events", "--zmanim", "--candle-minutes", "61", "--at", "2020-01-01"}, 2, "--candle-minutes must be"},
         {{"--events", "--zmanim", "--candle-minutes", "-1", "--at", "2020-01-01"}, 2, "--candle-minutes must be"},

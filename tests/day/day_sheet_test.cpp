@@ -89,5 +89,23 @@ TEST_F(DaySheetTest, HebrewDateTurnsAtSunsetAndAbsentEventsAreSaid) {
     EXPECT_TRUE(contains(daySheetLines(*sheetOf("2024-01-18"), rules, 0), "אינו שוקע ביום זה"));
 }
 
+// The horizon lowered for 786 m (the almanacs' dip, 1.76' x sqrt(786) =
+// 49.3'): at 31.77 N on 21 June the Sun, rising at azimuth 61.5, climbs
+// 15 deg/h x cos(31.77) x sin(61.5) = 11.2 deg/h, so it crosses the lowered
+// horizon 4.4 minutes before the sea-level one, and sets as much later.
+TEST_F(DaySheetTest, TheDippedHorizonMovesSunriseAndSunsetByTheDipsClimb) {
+    classic.standAt(Place{"ירושלים", 31.76904, 35.21633, 786, "Asia/Jerusalem"});
+    const auto seaLevel = daySheetFor(classic, rules, 2026, 6, 21);
+    const auto dipped = daySheetFor(classic, rules, 2026, 6, 21, true);
+    ASSERT_TRUE(seaLevel && dipped);
+    const BodyEvents& sun = seaLevel->events.bodies[0];
+    const BodyEvents& lowered = dipped->events.bodies[0];
+    ASSERT_TRUE(sun.rise && sun.set && lowered.rise && lowered.set);
+    constexpr double minute = 1.0 / 1440;
+    EXPECT_NEAR((sun.rise->julianDate - lowered.rise->julianDate) / minute, 4.4, 0.4);
+    EXPECT_NEAR((lowered.set->julianDate - sun.set->julianDate) / minute, 4.4, 0.4);
+    EXPECT_TRUE(dipped->horizonDipped && !seaLevel->horizonDipped);
+}
+
 }  // namespace
 }  // namespace zenlith
