@@ -1,7 +1,9 @@
 #include "sky_map_painter.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QImage>
+#include <cmath>
+#include <map>
 
 #include "qt_text.h"
 
@@ -83,12 +85,45 @@ void paintCardinalPoints(QPainter& painter, const SkyProjection& projection, con
     }
 }
 
+// A star's dot, drawn once per size and ink and then copied: thousands of
+// antialiased ellipses cost several times more than copying small pictures.
+class StarDots {
+public:
+    explicit StarDots(const QColor& ink) : ink_(ink) {}
+
+    void draw(QPainter& painter, const sky_map::SceneStar& star) {
+        const int size = static_cast<int>(std::lround(star.radiusPixels * stepsPerPixel));
+        const QImage& dot = dotOf(size);
+        painter.drawImage(QPointF(star.at.x - dot.width() / 2.0, star.at.y - dot.height() / 2.0), dot);
+    }
+
+private:
+    static constexpr double stepsPerPixel = 4;  // sizes a quarter pixel apart
+
+    const QImage& dotOf(int size) {
+        auto found = dots_.find(size);
+        if (found != dots_.end()) return found->second;
+        const double radius = size / stepsPerPixel;
+        const int side = 2 * static_cast<int>(std::ceil(radius)) + 2;
+        QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
+        dot.fill(Qt::transparent);
+        QPainter paint(&dot);
+        paint.setRenderHint(QPainter::Antialiasing);
+        paint.setPen(Qt::NoPen);
+        paint.setBrush(ink_);
+        paint.drawEllipse(QPointF(side / 2.0, side / 2.0), radius, radius);
+        return dots_.emplace(size, std::move(dot)).first->second;
+    }
+
+    QColor ink_;
+    std::map<int, QImage> dots_;
+};
+
 void paintStars(QPainter& painter, const sky_map::SkyScene& scene, const Ink& ink) {
     painter.setPen(QPen(ink.figures, 1));
     for (const sky_map::SceneLine& line : scene.figureLines) painter.drawLine(at(line.from), at(line.to));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ink.stars);
-    for (const sky_map::SceneStar& star : scene.stars) painter.drawEllipse(at(star.at), star.radiusPixels, star.radiusPixels);
+    StarDots dots(ink.stars);
+    for (const sky_map::SceneStar& star : scene.stars) dots.draw(painter, star);
 }
 
 void paintBodies(QPainter& painter, const sky_map::SkyScene& scene, const SkyMapLook& look) {
@@ -124,14 +159,10 @@ void paintSkyMap(QPainter& painter, const sky_map::SkyScene& scene, const SkyPro
     const QColor sky(look.sky.red, look.sky.green, look.sky.blue);
     const Ink ink = inkFor(sky);
     paintBackground(painter, projection, sky);
-    if (projection.kind() == ProjectionKind::disc) {
-        QPainterPath rim;
-        rim.addEllipse(at(projection.zenith()), projection.horizonRadius(), projection.horizonRadius());
-        painter.setClipPath(rim);
-    }
+    // No clip to the rim is needed: the scene holds only what stands above
+    // the horizon, and the grid's lines end on it.
     if (look.grid) paintGrid(painter, projection, ink.grid);
     paintStars(painter, scene, ink);
-    painter.setClipping(false);
     paintCardinalPoints(painter, projection, ink.labels);
     paintBodies(painter, scene, look);
     paintLabels(painter, scene, ink, look.font);
