@@ -37,6 +37,19 @@ public:
     void show(std::string_view, std::string_view) override {}
 };
 
+// The whole program's window on a settings file of its own, started from a
+// fixed clock and shown.
+struct ShownApplication {
+    explicit ShownApplication(const char* date, const char* time) {
+        app.startUp(zenlith::FixedClock(date, time), std::chrono::milliseconds(0));
+        app.show();
+    }
+    SilentMessages messages;
+    QTemporaryDir folder;
+    QSettings settings{folder.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat};
+    zenlith::ApplicationWindow app{messages, settings};
+};
+
 // The click's handler alone (state.range(0) == 0), and with the whole window
 // repainted afterwards (1), as the user sees it.
 void ComputeButton(benchmark::State& state) {
@@ -59,12 +72,8 @@ BENCHMARK(ComputeButton)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // One time step from its key to the window repainted: the fields through
 // their handlers, the box by the clock rules, the computation, the paint.
 void TimeStepKeyToWindowRepainted(benchmark::State& state) {
-    SilentMessages messages;
-    QTemporaryDir folder;
-    QSettings settings(folder.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat);
-    zenlith::ApplicationWindow app(messages, settings);
-    app.startUp(zenlith::FixedClock("21/06/2024", "23:30:00"), std::chrono::milliseconds(0));
-    app.show();
+    ShownApplication shown("21/06/2024", "23:30:00");
+    zenlith::ApplicationWindow& app = shown.app;
     QCoreApplication::processEvents();
     for (auto _ : state) {
         QTest::keyClick(&app, Qt::Key_Right, Qt::AltModifier);
@@ -77,12 +86,8 @@ BENCHMARK(TimeStepKeyToWindowRepainted)->Unit(benchmark::kMicrosecond);
 // the form and the map repainted. Play holds at ten steps a second while this
 // stays under 100 ms.
 void PlayStepWithSkyMapOpen(benchmark::State& state) {
-    SilentMessages messages;
-    QTemporaryDir folder;
-    QSettings settings(folder.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat);
-    zenlith::ApplicationWindow app(messages, settings);
-    app.startUp(zenlith::FixedClock("07/12/2026", "22:00:00"), std::chrono::milliseconds(0));
-    app.show();
+    ShownApplication shown("07/12/2026", "22:00:00");
+    zenlith::ApplicationWindow& app = shown.app;
     app.window().computeSky();
     QWidget* map = app.views().open(zenlith::skyMapWindowName);
     map->resize(1600, 1000);
@@ -99,12 +104,8 @@ BENCHMARK(PlayStepWithSkyMapOpen)->Unit(benchmark::kMillisecond);
 // listed: a search over every place, in Hebrew (0) or in English (1). The
 // text grows a letter at a time and starts again, as a person types.
 void PlaceFieldKeyToSuggestions(benchmark::State& state) {
-    SilentMessages messages;
-    QTemporaryDir folder;
-    QSettings settings(folder.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat);
-    zenlith::ApplicationWindow app(messages, settings);
-    app.startUp(zenlith::FixedClock("21/06/2024", "23:30:00"), std::chrono::milliseconds(0));
-    app.show();
+    ShownApplication shown("21/06/2024", "23:30:00");
+    zenlith::ApplicationWindow& app = shown.app;
     auto* field = app.findChild<QLineEdit*>(QStringLiteral("placeField"));
     const QString word = state.range(0) == 0 ? QStringLiteral("ירושלים") : QStringLiteral("new york");
     field->setFocus();
@@ -123,12 +124,8 @@ BENCHMARK(PlaceFieldKeyToSuggestions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosec
 // A new place from its choice to the form, its chart and the day's events
 // window recomputed and repainted: Jerusalem and Eilat in turn.
 void PlaceChangeToWindowsRepainted(benchmark::State& state) {
-    SilentMessages messages;
-    QTemporaryDir folder;
-    QSettings settings(folder.filePath(QStringLiteral("zenlith.ini")), QSettings::IniFormat);
-    zenlith::ApplicationWindow app(messages, settings);
-    app.startUp(zenlith::FixedClock("21/06/2024", "23:30:00"), std::chrono::milliseconds(0));
-    app.show();
+    ShownApplication shown("21/06/2024", "23:30:00");
+    zenlith::ApplicationWindow& app = shown.app;
     app.window().computeSky();
     QWidget* events = app.views().open(zenlith::eventsWindowName);
     const std::array<zenlith::Place, 2> places{zenlith::Place{"ירושלים", 31.76904, 35.21633, 786, "Asia/Jerusalem"},
