@@ -54,7 +54,7 @@ ParsedOptions parseStartOptions(const QStringList& arguments) {
         }
     }
     if (parser.isSet(summer) && !parser.isSet(at)) {
-        return OptionError{QStringLiteral("--summer needs --at: without it the clock's time follows Israel's rules")};
+        return OptionError{QStringLiteral("--summer needs --at: without it the clock's time follows the place's clock")};
     }
     StartOptions options;
     if (parser.isSet(at)) {
