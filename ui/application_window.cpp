@@ -234,7 +234,7 @@ bool ApplicationWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool input = event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress ||
                        event->type() == QEvent::Wheel;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (input && widget && window_->isAncestorOf(widget)) setPlaying(false);
+    if (input && widget && centralWidget()->isAncestorOf(widget)) setPlaying(false);  // the place field too
     return QMainWindow::eventFilter(watched, event);
 }
 
