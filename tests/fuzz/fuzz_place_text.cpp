@@ -11,6 +11,7 @@
 #include "kept_place.h"
 #include "place_catalogue.h"
 #include "typed_place.h"
+#include "world_cities.h"
 
 namespace {
 
