@@ -102,8 +102,8 @@ AlmanacWindow::AlmanacWindow(SkyDocument& document, QSettings& settings, Printer
     columns->setMenu(columnsMenu);
     columns->setPopupMode(QToolButton::InstantPopup);
     auto* print = new QPushButton(qtText(printLabel), this);
-    auto* pdf = new QPushButton(qtText(pdfLabel), this);
-    auto* csv = new QPushButton(qtText(csvLabel), this);
+    auto* pdf = new QPushButton(rightToLeftLabel(pdfLabel), this);
+    auto* csv = new QPushButton(rightToLeftLabel(csvLabel), this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(previous);

@@ -131,7 +131,7 @@ QLayout* EventsWindow::zmanimControls() {
 QLayout* EventsWindow::buttons() {
     auto* copy = new QPushButton(qtText(copyLabel), this);
     auto* print = new QPushButton(qtText(printLabel), this);
-    auto* pdf = new QPushButton(qtText(pdfLabel), this);
+    auto* pdf = new QPushButton(rightToLeftLabel(pdfLabel), this);
     connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(text()); });
     connect(print, &QPushButton::clicked, this, [this] { this->print(printer_); });
     connect(pdf, &QPushButton::clicked, this, [this] { this->print(pdfSaver_); });
