@@ -6,8 +6,11 @@
 
 namespace zenlith {
 
+// Set again only when it changes: under a style sheet (the night view) every
+// new palette re-polishes the widget, and each step of play would do so.
 inline void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
+    if (palette.isBrushSet(QPalette::Active, role) && palette.color(role) == colour) return;
     palette.setColor(role, colour);
     widget->setPalette(palette);
 }
