@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "message_text.h"
+#include "typed_place.h"
 
 namespace zenlith::cli {
 
@@ -36,18 +37,10 @@ std::variant<Place, PlaceProblem> choosePlace(const PlaceRequest& request, const
     if (!request.latitudeDegrees || !request.longitudeDegrees) {
         return PlaceProblem{"a place by coordinates needs both --lat and --lon"};
     }
-    Place place;
-    place.latitudeDegrees = *request.latitudeDegrees;
-    place.longitudeDegrees = *request.longitudeDegrees;
-    place.heightMetres = request.heightMetres.value_or(0);
-    if (request.timeZone) {
-        place.timeZone = *request.timeZone;
-    } else if (const PlaceEntry* city = catalogue.nearestZoneCity(place.latitudeDegrees, place.longitudeDegrees)) {
-        place.timeZone = city->place.timeZone;
-    } else {
-        return PlaceProblem{"--tz is needed: the time-zone database's zone tables cannot be read"};
-    }
-    return place;
+    const TypedCoordinates typed{*request.latitudeDegrees, *request.longitudeDegrees, request.heightMetres,
+                                 request.timeZone};
+    if (std::optional<Place> place = placeAtCoordinates(typed, catalogue)) return *place;
+    return PlaceProblem{"--tz is needed: the time-zone database's zone tables cannot be read"};
 }
 
 std::string placeListLine(const PlaceEntry& entry) {

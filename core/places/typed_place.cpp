@@ -22,7 +22,9 @@ PlaceTextProblem problemOf(CoordinateError error) {
     return PlaceTextProblem::unknownName;
 }
 
-std::variant<Place, PlaceTextRefusal> typedPlace(const TypedCoordinates& typed, const PlaceCatalogue& catalogue) {
+}  // namespace
+
+std::optional<Place> placeAtCoordinates(const TypedCoordinates& typed, const PlaceCatalogue& catalogue) {
     Place place;
     place.latitudeDegrees = typed.latitudeDegrees;
     place.longitudeDegrees = typed.longitudeDegrees;
@@ -32,19 +34,20 @@ std::variant<Place, PlaceTextRefusal> typedPlace(const TypedCoordinates& typed, 
     } else if (const PlaceEntry* city = catalogue.nearestZoneCity(place.latitudeDegrees, place.longitudeDegrees)) {
         place.timeZone = city->place.timeZone;
     } else {
-        return PlaceTextRefusal{PlaceTextProblem::noZoneTables, {}};
+        return std::nullopt;
     }
     return place;
 }
-
-}  // namespace
 
 std::variant<Place, PlaceTextRefusal> placeFromText(std::string_view text, const PlaceCatalogue& catalogue) {
     const std::string_view typed = trimmed(text);
     if (typed.empty()) return PlaceTextRefusal{PlaceTextProblem::empty, {}};
     if (const PlaceEntry* entry = catalogue.unique(typed)) return entry->place;
     const auto coordinates = readCoordinates(typed);
-    if (const auto* read = std::get_if<TypedCoordinates>(&coordinates)) return typedPlace(*read, catalogue);
+    if (const auto* read = std::get_if<TypedCoordinates>(&coordinates)) {
+        if (std::optional<Place> place = placeAtCoordinates(*read, catalogue)) return *place;
+        return PlaceTextRefusal{PlaceTextProblem::noZoneTables, {}};
+    }
     const CoordinateError error = std::get<CoordinateError>(coordinates);
     if (error != CoordinateError::notCoordinates) return PlaceTextRefusal{problemOf(error), {}};
     std::vector<const PlaceEntry*> candidates = catalogue.search(typed, candidatesShown);

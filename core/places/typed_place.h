@@ -2,6 +2,7 @@
 // A place as the window's place field reads it: a name of the catalogue, or
 // coordinates in one of the usual forms with an optional height and zone.
 // Coordinates without a zone take the nearest zone city's clock.
+#include <optional>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -27,5 +28,9 @@ struct PlaceTextRefusal {
 };
 
 std::variant<Place, PlaceTextRefusal> placeFromText(std::string_view text, const PlaceCatalogue& catalogue);
+
+// The place at coordinates, on the typed zone or else the nearest zone
+// city's; nothing when there is no zone city to borrow one from.
+std::optional<Place> placeAtCoordinates(const TypedCoordinates& typed, const PlaceCatalogue& catalogue);
 
 }  // namespace zenlith
