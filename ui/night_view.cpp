@@ -48,6 +48,9 @@ const QString nightControls = QStringLiteral(
     " background-color: black; color: rgb(170, 0, 0); border: 1px solid rgb(60, 0, 0); }"
     "QCheckBox::indicator { width: 11px; height: 11px; border: 1px solid rgb(170, 0, 0); background-color: black; }"
     "QCheckBox::indicator:checked { background-color: rgb(170, 0, 0); }"
+    // The style's own arrow would be cached afresh at every repaint, under a
+    // key that names the style sheet's new palette: memory grew during play.
+    "QComboBox::down-arrow { image: url(:/night/arrow_down.svg); width: 8px; height: 5px; }"
     "QLabel { color: rgb(170, 0, 0); }"
     // The daytime sky turns bright red, on which red writing vanishes.
     "QLabel[chartLabel=\"true\"] { background-color: black; }"

@@ -20,6 +20,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <malloc.h>
 #include <sys/stat.h>
 
 #include "application_window.h"
@@ -199,6 +200,27 @@ TEST_F(ApplicationWindowTest, TheNightViewIsRedOnBlackEverywhere) {
     EXPECT_GT(reds, 1000);
     EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(QApplication::palette().color(QPalette::WindowText).green(), 0);
+    app->setNightView(false);
+}
+
+// Play at night repaints the form ten times a second for hours: what a
+// repaint leaves behind (the style's cached drawings under ever-new keys) must
+// not add up. The heap in use after 300 steps stays where it was after 30.
+TEST_F(ApplicationWindowTest, StepsAtNightLeaveTheHeapAsItWas) {
+    if (mallinfo2().arena == 0) GTEST_SKIP() << "the allocator is replaced (a sanitizer build)";
+    open("21/06/2024", "12:00:00");
+    app->setNightView(true);
+    const auto steps = [this](int count) {
+        for (int i = 0; i < count; ++i) {
+            keys(Qt::Key_Right, Qt::AltModifier);
+            app->grab();
+            QCoreApplication::processEvents();
+        }
+        return mallinfo2().uordblks;
+    };
+    const size_t warm = steps(30);
+    const size_t after = steps(300);
+    EXPECT_LT(after, warm + 256 * 1024) << "the heap grew by " << (after - warm) / 1024 << " KiB";
     app->setNightView(false);
 }
 
