@@ -7,8 +7,8 @@ namespace zenlith::menu_texts {
 inline constexpr std::string_view fileMenu = "&קובץ";
 inline constexpr std::string_view printParameters = "הדפסת פרמטרים";
 inline constexpr std::string_view printScreen = "הדפסת מסך";
-inline constexpr std::string_view saveParametersPdf = "שמירת הפרמטרים כ-PDF…";
-inline constexpr std::string_view saveScreenPdf = "שמירת המסך כ-PDF…";
+inline constexpr std::string_view saveParametersPdf = "שמירת הפרמטרים כ־PDF…";
+inline constexpr std::string_view saveScreenPdf = "שמירת המסך כ־PDF…";
 inline constexpr std::string_view quit = "יציאה";
 
 inline constexpr std::string_view timeMenu = "&זמן";
