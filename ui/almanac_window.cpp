@@ -135,6 +135,9 @@ AlmanacWindow::AlmanacWindow(SkyDocument& document, QSettings& settings, Printer
     connect(pdf, &QPushButton::clicked, this, [this] { this->print(pdfSaver_); });
     connect(csv, &QPushButton::clicked, this, &AlmanacWindow::chooseCsvFile);
     connect(&document_, &SkyDocument::stateChanged, this, &AlmanacWindow::follow);
+    connect(&document_, &SkyDocument::zmanimChoicesChanged, this, [this] {
+        if (zmanim_->isChecked() && run_) showRun(*run_);
+    });
     resize(1200, 760);
     follow();
 }

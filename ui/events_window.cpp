@@ -42,7 +42,7 @@ QStringList texts(const std::vector<std::string>& cells) {
 
 }  // namespace
 
-EventsWindow::EventsWindow(const SkyDocument& document, QSettings& settings, Printer& printer, Printer& pdfSaver,
+EventsWindow::EventsWindow(SkyDocument& document, QSettings& settings, Printer& printer, Printer& pdfSaver,
                            QWidget* parent)
     : QWidget(parent, Qt::Window),
       document_(document),
@@ -156,6 +156,7 @@ void EventsWindow::keepZmanim() {
     custom_->setEnabled(zmanim_.shown);
     havdalah_->setEnabled(zmanim_.shown);
     keepZmanimSettings(settings_, zmanim_);
+    emit document_.zmanimChoicesChanged();
     if (isVisible()) showDay();
 }
 

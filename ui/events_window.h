@@ -25,7 +25,7 @@ class EventsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    EventsWindow(const SkyDocument& document, QSettings& settings, Printer& printer, Printer& pdfSaver,
+    EventsWindow(SkyDocument& document, QSettings& settings, Printer& printer, Printer& pdfSaver,
                  QWidget* parent = nullptr);
 
     // The title lines, the headings and the rows as tab-separated lines: what "העתקה" copies.
@@ -49,7 +49,7 @@ private:
     void fill(const std::vector<std::string>& title, const std::vector<DayTableRow>& rows);
     void shadeHeadings();
 
-    const SkyDocument& document_;
+    SkyDocument& document_;
     QSettings& settings_;
     Printer& printer_;
     Printer& pdfSaver_;

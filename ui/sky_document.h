@@ -38,6 +38,9 @@ signals:
     void instantRequested(const zenlith::CivilDateTime& local, bool summerTime);
     void modelRequested(zenlith::ModelKind model);
     void placeRequested(const zenlith::Place& place);
+    // The custom of candle lighting or the time of havdalah was chosen anew
+    // (kept in the settings): views that show the halachic times recompute.
+    void zmanimChoicesChanged();
 
 private:
     const ClockRules* clockRules_;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QSettings>
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include "almanac_window.h"
+#include "events_window.h"
 #include "zone_clock_rules.h"
 #include "recording_message_box.h"
 #include "recording_printer.h"
@@ -118,6 +120,14 @@ TEST_F(AlmanacWindowTest, PrintsAndExportsTheShownColumns) {
     // on Saturday at the Sun 8.5° below.
     EXPECT_TRUE(lines[20].endsWith(QStringLiteral(",17:10,")) && lines[21].endsWith(QStringLiteral(",,18:08")))
         << qPrintable(lines[20] + "\n" + lines[21]);
+
+    // A custom chosen in the day's events window reaches the month at once:
+    // Jerusalem's 40 minutes before sunset's minute.
+    zenlith::EventsWindow events{document, settings, printer, pdfSaver};
+    auto* custom = events.findChild<QComboBox*>(QStringLiteral("CandleCustom"));
+    custom->setCurrentIndex(custom->findData(static_cast<int>(zenlith::CandleCustom::jerusalem)));
+    emit custom->activated(custom->currentIndex());
+    EXPECT_EQ(cell(20, AlmanacColumn::candleLighting), QStringLiteral("16:50"));
 
     zenlith::AlmanacWindow again{document, settings, printer, pdfSaver, messages};
     for (const auto& [column, hidden] : {std::pair{AlmanacColumn::weekday, true}, {AlmanacColumn::misheyakir, true},
