@@ -26,17 +26,18 @@ std::optional<CivilDateTime> readInstant(const QString& text) {
 
 ParsedOptions parseStartOptions(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Zenlith, a sky calculator for 32 N, 35 E"));
+    parser.setApplicationDescription(QStringLiteral("Zenlith, a sky calculator for any place on Earth (at first 32 N, 35 E)"));
     // Not addHelpOption(): its --help-all would list Qt's own options, which
     // this parser does not take.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Displays version information."));
     parser.addOption(version);
-    const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("Open at this local time, computed."),
+    const QCommandLineOption at(QStringLiteral("at"),
+                                QStringLiteral("Open at this local time of the place last chosen, computed."),
                                 QStringLiteral("YYYY-MM-DD HH:MM"));
     const QCommandLineOption summer(QStringLiteral("summer"),
-                                    QStringLiteral("With --at: summer time on or off, instead of Israel's rules."),
+                                    QStringLiteral("With --at: summer time on or off, instead of the place's clock rules."),
                                     QStringLiteral("on|off"));
     parser.addOption(at);
     parser.addOption(summer);
