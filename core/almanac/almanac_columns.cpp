@@ -74,12 +74,6 @@ std::string clock(const ClockRules& rules, const std::optional<double>& julianDa
     return julianDate ? clockText(localTimeOf(rules, *julianDate)) : std::string();
 }
 
-std::string dateText(const CivilDateTime& date) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", date.day % 100, date.month % 100, date.year);
-    return text;
-}
-
 std::string dayLengthText(const AlmanacDay& day) {
     if (!day.sunrise || !day.sunset || *day.sunset < *day.sunrise) {
         return {};
@@ -141,7 +135,7 @@ std::string almanacCell(const AlmanacDay& day, AlmanacColumn column, const Clock
     }
     switch (column) {
         case weekday: return std::string(weekdayNames[day.weekday]);
-        case date: return dateText(day.date);
+        case date: return civilDateText(day.date.year, day.date.month, day.date.day);
         case hebrewDate: return day.hebrew ? hebrewDateText(day.hebrew->date) : std::string();
         case holidays: return holidaysText(day);
         case sunrise: return clock(rules, day.sunrise);

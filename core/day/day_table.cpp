@@ -136,14 +136,11 @@ void addMoonRows(std::vector<DayTableRow>& rows, const DaySheet& sheet, const Ti
 
 void addZmanimRows(std::vector<DayTableRow>& rows, const DayZmanim& zmanim, const TimeWriter& times) {
     rows.push_back({DayRowKind::heading, {"זמני היום"}, {}});
-    for (int k = 0; k < zmanCount; ++k) {
-        const auto index = static_cast<ZmanIndex>(k);
-        const Zman& zman = zmanOf(zmanim, index);
-        if (zman.absence == ZmanAbsence::notThisDay) continue;  // candles and havdalah only on their days
+    forEachDayZman(zmanim, [&](ZmanIndex index, const Zman& zman) {
         const std::string value =
             zman.julianDate ? times.clock(*zman.julianDate) : std::string(zmanAbsenceText(zman.absence));
         rows.push_back({DayRowKind::wide, {std::string(zmanName(index)), value}, std::string(zmanDefinition(index))});
-    }
+    });
 }
 
 std::string clockLine(const ClockRules& rules, const DaySpan& span, const TimeWriter& times) {
