@@ -70,17 +70,19 @@ void ComputeButton(benchmark::State& state) {
 BENCHMARK(ComputeButton)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // One time step from its key to the window repainted: the fields through
-// their handlers, the box by the clock rules, the computation, the paint.
+// their handlers, the box by the clock rules, the computation, the paint; in
+// the day view (0) and in the night view (1), whose every paint is turned red.
 void TimeStepKeyToWindowRepainted(benchmark::State& state) {
     ShownApplication shown("21/06/2024", "23:30:00");
     zenlith::ApplicationWindow& app = shown.app;
+    app.setNightView(state.range(0) != 0);
     QCoreApplication::processEvents();
     for (auto _ : state) {
         QTest::keyClick(&app, Qt::Key_Right, Qt::AltModifier);
         app.repaint();
     }
 }
-BENCHMARK(TimeStepKeyToWindowRepainted)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TimeStepKeyToWindowRepainted)->Arg(0)->Arg(1)->ArgName("night")->Unit(benchmark::kMicrosecond);
 
 // One step of play with the sky map open at 1600×1000 in its first view: the step,
 // the form and the map repainted. Play holds at ten steps a second while this
