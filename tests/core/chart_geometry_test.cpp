@@ -10,15 +10,11 @@ namespace {
 
 TEST(SkyColour, EachBandStartsAtItsOwnAltitude) {
     const Rgb night{0, 0, 0}, astronomical{0, 0, 64}, nautical{0, 64, 64}, civil{0, 128, 128}, day{255, 255, 192};
-    EXPECT_EQ(skyColourFor(-40), night);
-    EXPECT_EQ(skyColourFor(-18.0001), night);
-    EXPECT_EQ(skyColourFor(-18), astronomical);
-    EXPECT_EQ(skyColourFor(-12.0001), astronomical);
-    EXPECT_EQ(skyColourFor(-12), nautical);
-    EXPECT_EQ(skyColourFor(-6), civil);
-    EXPECT_EQ(skyColourFor(-0.0001), civil);
-    EXPECT_EQ(skyColourFor(0), day);
-    EXPECT_EQ(skyColourFor(89), day);
+    const std::pair<double, Rgb> cases[] = {
+        {-40, night}, {-18.0001, night}, {-18, astronomical}, {-12.0001, astronomical}, {-12, nautical},
+        {-6, civil},  {-0.0001, civil},  {0, day},            {89, day},
+    };
+    for (const auto& [altitude, colour] : cases) EXPECT_EQ(skyColourFor(altitude), colour) << altitude;
 }
 
 TEST(Markers, PlacedByAltitudeAndAzimuthHiddenBelowTheHorizon) {
