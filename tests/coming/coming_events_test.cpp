@@ -53,12 +53,12 @@ const std::vector<ComingEvent>& fiftyYears() {
     return events;
 }
 
-std::vector<const ComingEvent*> ours(ComingKind kind, BodyIndex body) {
+// Our events over the fifty years that the predicate picks.
+template <class Wanted>
+std::vector<const ComingEvent*> ours(Wanted wanted) {
     std::vector<const ComingEvent*> found;
     for (const ComingEvent& event : fiftyYears()) {
-        if (event.kind == kind && event.bodies.front() == body) {
-            found.push_back(&event);
-        }
+        if (wanted(event)) found.push_back(&event);
     }
     return found;
 }
@@ -118,7 +118,7 @@ TEST(ComingEventsAgreement, InstantsMatchTheReferenceOneForOne) {
     for (const InstantCase& c : cases) {
         SCOPED_TRACE(c.name + " " + c.body);
         const BodyIndex body = c.body.empty() ? (c.tag == "season" ? sunIndex : moonIndex) : bodyNamed.at(c.body);
-        const std::vector<const ComingEvent*> found = ours(c.kind, body);
+        const auto found = ours([&](const ComingEvent& e) { return e.kind == c.kind && e.bodies.front() == body; });
         int expected = 0;
         double worst = 0;
         for (const Row& row : referenceRows(c.tag, c.body.empty() ? 2 : 3)) {
@@ -147,30 +147,18 @@ TEST(ComingEventsAgreement, InstantsMatchTheReferenceOneForOne) {
 // The reference lists the solar eclipses the place sees: the Sun up at a
 // contact or at greatest.
 std::vector<const ComingEvent*> eclipses(ComingKind kind) {
-    std::vector<const ComingEvent*> found;
-    for (const ComingEvent& event : fiftyYears()) {
-        if (event.kind == kind && (kind == ComingKind::lunarEclipse || event.eclipse->seen)) {
-            found.push_back(&event);
-        }
-    }
-    return found;
-}
-
-std::optional<double> contactAt(const ComingEvent& event, ContactKind kind) {
-    for (const Contact& contact : event.eclipse->contacts) {
-        if (contact.kind == kind) {
-            return contact.julianDate;
-        }
-    }
-    return std::nullopt;
+    return ours([kind](const ComingEvent& e) {
+        return e.kind == kind && (kind == ComingKind::lunarEclipse || e.eclipse->seen);
+    });
 }
 
 void expectContact(const ComingEvent& event, ContactKind kind, std::optional<double> expected) {
     SCOPED_TRACE(std::string(contactName(kind)));
-    const std::optional<double> found = contactAt(event, kind);
-    ASSERT_EQ(found.has_value(), expected.has_value());
+    const auto found = std::find_if(event.eclipse->contacts.begin(), event.eclipse->contacts.end(),
+                                    [kind](const Contact& contact) { return contact.kind == kind; });
+    ASSERT_EQ(found != event.eclipse->contacts.end(), expected.has_value());
     if (expected) {
-        EXPECT_NEAR(*found, *expected, 2 * minute);
+        EXPECT_NEAR(found->julianDate, *expected, 2 * minute);
     }
 }
 
@@ -183,10 +171,7 @@ TEST(ComingEventsAgreement, CloseApproachesTheirInstantsAndAngles) {
         return all;
     }();
     const auto pairOf = [](const ComingEvent& e) { return std::minmax(e.bodies[0], e.bodies[1]); };
-    std::vector<const ComingEvent*> found;
-    for (const ComingEvent& event : fiftyYears()) {
-        if (event.kind == ComingKind::approach) found.push_back(&event);
-    }
+    const auto found = ours([](const ComingEvent& e) { return e.kind == ComingKind::approach; });
     int matched = 0;
     for (const Row& row : referenceRows("approach", 3)) {
         SCOPED_TRACE(row[1] + " " + row[2] + " " + row[3]);
