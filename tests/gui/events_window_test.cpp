@@ -14,11 +14,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "day_zmanim.h"
 #include "events_window.h"
+#include "hebcal_days.h"
 #include "qt_text.h"
 #include "recording_printer.h"
 #include "reference_days.h"
@@ -145,22 +144,9 @@ TEST_F(EventsWindowTest, TheTableAgreesWithAnIndependentLibraryInTimeOrder) {
     EXPECT_GT(twoRowBodies, 20);  // a body that sets before it rises reads in two rows
 }
 
-// hebcal's minutes after 00:00 UT for a day of 2026 at the original site, by ZmanIndex.
-std::array<std::optional<double>, zmanCount> hebcalDay(int month, int day) {
-    std::ifstream in(ZENLITH_ZMANIM_2026);
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream fields(line);
-        int y = 0, m = 0, d = 0;
-        if (!(fields >> y >> m >> d) || m != month || d != day) continue;
-        std::array<std::optional<double>, zmanCount> minutes;
-        for (std::optional<double>& value : minutes) {
-            std::string field;
-            fields >> field;
-            if (field != "-") value = std::stod(field);
-        }
-        return minutes;
-    }
-    return {};
+// hebcal's minutes after 00:00 UT for a day of January 2026 at the original site, by ZmanIndex.
+std::array<std::optional<double>, zmanCount> hebcalDay(int day) {
+    return test::readHebcalDays(ZENLITH_ZMANIM_2026).at(static_cast<std::size_t>(day - 1)).minutesAfterMidnightUt;
 }
 
 // The halachic times stand under their names as hebcal gives them (Israel is
@@ -175,7 +161,7 @@ TEST_F(EventsWindowTest, TheDaysTimesAgreeWithHebcalAndFollowTheKeptChoices) {
     };
     const auto expectHebcal = [this](int day, ZmanIndex evening, double eveningShift) {
         showDay("2026-01-0" + std::to_string(day), originalSite(), ModelKind::classic);
-        const std::array<std::optional<double>, zmanCount> hebcal = hebcalDay(1, day);
+        const std::array<std::optional<double>, zmanCount> hebcal = hebcalDay(day);
         for (int k = 0; k < zmanCount; ++k) {
             const auto index = static_cast<ZmanIndex>(k);
             const int row = rowNamed(std::string(zmanName(index)));
@@ -211,8 +197,8 @@ TEST_F(EventsWindowTest, TheDaysTimesAgreeWithHebcalAndFollowTheKeptChoices) {
     // The next window keeps Haifa's custom and havdalah 72 minutes after sunset.
     window = std::make_unique<EventsWindow>(document, settings, printer, pdfSaver);
     window->show();
-    const double sunset = *hebcalDay(1, 3)[static_cast<std::size_t>(ZmanIndex::sunset)];
-    const double tzeit = *hebcalDay(1, 3)[static_cast<std::size_t>(ZmanIndex::tzeit)];
+    const double sunset = *hebcalDay(3)[static_cast<std::size_t>(ZmanIndex::sunset)];
+    const double tzeit = *hebcalDay(3)[static_cast<std::size_t>(ZmanIndex::tzeit)];
     expectHebcal(3, ZmanIndex::havdalah, sunset + 72 - tzeit);
     expectHebcal(2, ZmanIndex::candleLighting, -10);
     window->setZmanimShown(false);

@@ -8,46 +8,20 @@
 
 #include <cmath>
 #include <numbers>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "almanac_days.h"
 #include "candle_custom.h"
 #include "classic_sky_model.h"
 #include "day_sheet.h"
+#include "hebcal_days.h"
 #include "zone_clock_rules.h"
 #include "precise_sky_model.h"
 
 namespace zenlith {
 namespace {
 
-struct ReferenceDay {
-    int year = 0, month = 0, day = 0;
-    std::array<std::optional<double>, zmanCount> minutesAfterMidnightUt;
-};
-
-std::vector<ReferenceDay> referenceDays(const std::string& file) {
-    std::ifstream in(std::string(ZENLITH_ZMANIM_DATA) + "/" + file);
-    std::vector<ReferenceDay> days;
-    for (std::string line; std::getline(in, line);) {
-        if (line.starts_with('#')) {
-            continue;
-        }
-        std::istringstream fields(line);
-        ReferenceDay day;
-        fields >> day.year >> day.month >> day.day;
-        for (std::optional<double>& minutes : day.minutesAfterMidnightUt) {
-            std::string field;
-            fields >> field;
-            if (field != "-") {
-                minutes = std::stod(field);
-            }
-        }
-        days.push_back(day);
-    }
-    return days;
-}
+using ReferenceDay = test::HebcalDay;
 
 // Inclusive: candle lighting is a whole minute on both sides, and a sunset a
 // few seconds apart across a minute's edge puts them a minute apart.
@@ -100,7 +74,7 @@ TEST(DayZmanim, EveryDayOf2026AgreesWithHebcalAtFivePlacesOnBothModelsDayByDayAn
         {"london.tsv", {"London", 51.50833, -0.12528, 0, "Europe/London"}, {18, HavdalahRule::atTzeit}},
     };
     for (const ReferencePlace& reference : places) {
-        const std::vector<ReferenceDay> days = referenceDays(reference.file);
+        const auto days = test::readHebcalDays(std::string(ZENLITH_ZMANIM_DATA) + "/" + reference.file);
         ASSERT_EQ(days.size(), 365u) << reference.file;
         const auto rules = ZoneClockRules::open(reference.place.timeZone);
         ASSERT_TRUE(rules) << reference.place.timeZone;
