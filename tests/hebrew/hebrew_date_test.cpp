@@ -39,15 +39,10 @@ TEST(HebrewDate, PublishedDatesInOrdinaryAndLeapYears) {
 }
 
 TEST(HebrewDate, NumeralsAvoidTheDivineNameAndMarkSingleLetters) {
-    EXPECT_EQ(hebrewNumeral(1), "א׳");
-    EXPECT_EQ(hebrewNumeral(15), "ט״ו");
-    EXPECT_EQ(hebrewNumeral(16), "ט״ז");
-    EXPECT_EQ(hebrewNumeral(115), "קט״ו");
-    EXPECT_EQ(hebrewNumeral(30), "ל׳");
-    EXPECT_EQ(hebrewNumeral(786), "תשפ״ו");
-    EXPECT_EQ(hebrewNumeral(999), "תתקצ״ט");
-    EXPECT_EQ(hebrewNumeral(0), "");
-    EXPECT_EQ(hebrewNumeral(1000), "");
+    const std::pair<int, const char*> cases[] = {{1, "א׳"},     {15, "ט״ו"},    {16, "ט״ז"},
+                                                 {115, "קט״ו"}, {30, "ל׳"},     {786, "תשפ״ו"},
+                                                 {999, "תתקצ״ט"}, {0, ""},     {1000, ""}};
+    for (const auto& [number, text] : cases) EXPECT_EQ(hebrewNumeral(number), text) << number;
 }
 
 }  // namespace
