@@ -76,13 +76,12 @@ TEST(FieldRules, EachFieldAcceptsItsRangeAndRefusesTheRest) {
 }
 
 TEST(FieldRules, PicksEnableTheNextFieldOnlyForEntriesOfTheList) {
-    EXPECT_TRUE(monthPickEnablesDay(0));
-    EXPECT_TRUE(monthPickEnablesDay(11));
-    EXPECT_FALSE(monthPickEnablesDay(12));
-    EXPECT_FALSE(monthPickEnablesDay(-1));
-    EXPECT_TRUE(dayPickEnablesHour(30));
-    EXPECT_FALSE(dayPickEnablesHour(31));
-    EXPECT_FALSE(dayPickEnablesHour(-1));
+    const std::tuple<bool (*)(int), int, bool> cases[] = {
+        {monthPickEnablesDay, 0, true},  {monthPickEnablesDay, 11, true}, {monthPickEnablesDay, 12, false},
+        {monthPickEnablesDay, -1, false}, {dayPickEnablesHour, 30, true},  {dayPickEnablesHour, 31, false},
+        {dayPickEnablesHour, -1, false},
+    };
+    for (const auto& [enables, entry, expected] : cases) EXPECT_EQ(enables(entry), expected) << entry;
 }
 
 // Start-up cuts the clock's texts at fixed character positions; a short text
