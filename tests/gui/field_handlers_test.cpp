@@ -22,7 +22,8 @@ protected:
 
 // A refused text brings one message naming the field, empties the field and
 // closes the next field only (the chain does not cascade); a value the field
-// takes opens it again. Texts the rules take pass silently.
+// takes opens it again. Texts the rules take pass silently. Which texts each
+// field refuses is the rules' own test; here one or two of each kind.
 TEST_F(FieldHandlersTest, ARefusalSaysWhichFieldEmptiesItAndClosesTheNextOnly) {
     enum Entry { typed, pasted };
     const struct {
@@ -38,16 +39,12 @@ TEST_F(FieldHandlersTest, ARefusalSaysWhichFieldEmptiesItAndClosesTheNextOnly) {
         {0, "x", typed, {}, "x", false},  // no year: silent, and no month
         {0, "1E40", pasted, zenlith::messages::yearPrompt, "", false},
         {1, "13", typed, zenlith::messages::monthPrompt, "", false},
-        {1, "1.5", typed, zenlith::messages::monthPrompt, "", false},
         {1, "", typed, zenlith::messages::monthPrompt, "", false},
         {1, "7abc", typed, {}, "7abc", true},
         {1, "1E400", pasted, zenlith::messages::monthPrompt, "", false},
         {3, "25", pasted, zenlith::messages::hourPrompt, "", false},
-        {3, "NaN", pasted, zenlith::messages::hourPrompt, "", false},
         {3, "\U0001F600", pasted, zenlith::messages::hourPrompt, "", false},
         {4, "60", pasted, zenlith::messages::minutePrompt, "", true},
-        {4, "-5", pasted, zenlith::messages::minutePrompt, "", true},
-        {4, "1E40", pasted, zenlith::messages::minutePrompt, "", true},
         {4, "", typed, {}, "", true},
     };
     for (const auto& c : cases) {
