@@ -92,13 +92,9 @@ TEST_F(ApplicationWindowTest, StepsCarryThroughTheCalendarComputeAndFollowTheClo
     keys(Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(instant(), "2025-3-1 23:29");
     EXPECT_TRUE(messages.shown.empty());
-    // An hour is elapsed time across Israel's changes of 2025: 28 March at
-    // 02:00 (to 03:00), 26 October at 02:00 (back to 01:00).
-    app->window().goTo({2025, 3, 28, 1, 30});
-    EXPECT_FALSE(summer());
-    keys(Qt::Key_Up, Qt::AltModifier);
-    EXPECT_EQ(instant(), "2025-3-28 3:30");
-    EXPECT_TRUE(summer());
+    // An hour is elapsed time across Israel's change of 26 October 2025 at
+    // 02:00 (back to 01:00): the step takes the box and sets it. The clock's
+    // own test steps across both changes.
     app->window().goTo({2025, 10, 26, 0, 30});
     const std::pair<const char*, bool> autumn[] = {{"2025-10-26 1:30", true}, {"2025-10-26 1:30", false},
                                                    {"2025-10-26 2:30", false}};
