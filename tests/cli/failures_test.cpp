@@ -28,6 +28,7 @@ void expectOneLineError(const ProgramResult& result, int status, const std::stri
     EXPECT_NE(result.err.find(fragment), std::string::npos) << result.err << " lacks " << fragment;
 }
 
+// Which texts each option refuses is the units' own test; here each message.
 TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
     struct Case {
         std::vector<std::string> arguments;
@@ -36,9 +37,6 @@ TEST(EphemerisFailures, ArgumentMistakesNameTheOption) {
     };
     const Case cases[] = {
         {{"--step", "0m", "--from", "2020-01-01", "--to", "2020-01-02"}, 2, "--step must be a positive duration"},
-        {{"--from", "2020-01-01", "--to", "2020-01-02", "--step", "-1h"}, 2, "--step"},
-        {{"--from", "2020-01-01", "--to", "2020-01-02", "--step", "99999999999999999999d"}, 2, "--step"},
-        {{"--from", "2020-01-01", "--to", "2020-01-02", "--step", "1yr"}, 2, "--step"},
         {{"--from", "2020-01-01"}, 2, "--from needs --to"},
         {{"--to", "2020-01-01"}, 2, "--to needs --from"},
         {{"--step", "1h"}, 2, "--step needs --from and --to"},
