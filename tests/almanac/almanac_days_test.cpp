@@ -18,14 +18,6 @@ using test::ReferenceDay;
 
 constexpr double minute = 1.0 / 1440;
 
-void expectSame(const std::optional<double>& expected, const std::optional<double>& found, double tolerance,
-                const std::string& what) {
-    ASSERT_EQ(expected.has_value(), found.has_value()) << what;
-    if (expected) {
-        EXPECT_NEAR(*found, *expected, tolerance) << what << ", minutes: " << (*found - *expected) / minute;
-    }
-}
-
 struct ModelCase {
     const char* name;
     SkyModel& model;
@@ -57,14 +49,14 @@ TEST(AlmanacDays, EveryDayOfTwoMonthsAgreesWithAnIndependentLibrary) {
                       expected.date.substr(8, 2) + "." + expected.date.substr(5, 2) + "." + expected.date.substr(0, 4));
             EXPECT_NEAR(day.span.start, expected.start, 1e-5) << what;
             EXPECT_NEAR(day.span.end, expected.end, 1e-5) << what;
-            expectSame(expected.bodies[sunIndex].rise, day.sunrise, c.sun, what + " sunrise");
-            expectSame(expected.bodies[sunIndex].set, day.sunset, c.sun, what + " sunset");
-            expectSame(expected.bodies[moonIndex].rise, day.moonrise, c.moon, what + " moonrise");
-            expectSame(expected.bodies[moonIndex].set, day.moonset, c.moon, what + " moonset");
+            test::expectSameInstant(expected.bodies[sunIndex].rise, day.sunrise, c.sun, what + " sunrise");
+            test::expectSameInstant(expected.bodies[sunIndex].set, day.sunset, c.sun, what + " sunset");
+            test::expectSameInstant(expected.bodies[moonIndex].rise, day.moonrise, c.moon, what + " moonrise");
+            test::expectSameInstant(expected.bodies[moonIndex].set, day.moonset, c.moon, what + " moonset");
             moonlessDays += !day.moonrise + !day.moonset;
             for (int k = 0; k < twilightCount; ++k) {
-                expectSame(expected.twilights[2 * k], day.twilights[k].dawn, c.sun, what + " dawn");
-                expectSame(expected.twilights[2 * k + 1], day.twilights[k].dusk, c.sun, what + " dusk");
+                test::expectSameInstant(expected.twilights[2 * k], day.twilights[k].dawn, c.sun, what + " dawn");
+                test::expectSameInstant(expected.twilights[2 * k + 1], day.twilights[k].dusk, c.sun, what + " dusk");
             }
             // A phase is listed on its day exactly when the reference puts one there.
             std::vector<double> phasesInDay;

@@ -30,14 +30,6 @@ std::optional<double> instantOf(const std::optional<HorizonEvent>& event) {
     return event ? std::optional(event->julianDate) : std::nullopt;
 }
 
-void expectSameEvent(const std::optional<double>& expected, const std::optional<double>& found, double tolerance,
-                     const std::string& what) {
-    ASSERT_EQ(expected.has_value(), found.has_value()) << what;
-    if (expected) {
-        EXPECT_NEAR(*found, *expected, tolerance) << what << ", minutes: " << (*found - *expected) / minute;
-    }
-}
-
 // Returns the mean difference of the Moon's culmination altitudes, degrees:
 // a model's scatter averages out there, a wrong parallax does not.
 double expectAgreement(SkyModel& model, const Tolerances& within) {
@@ -52,9 +44,9 @@ double expectAgreement(SkyModel& model, const Tolerances& within) {
             const auto& expected = day.bodies[body];
             const BodyEvents& found = events.bodies[body];
             const std::string what = day.date + " body " + std::to_string(body);
-            expectSameEvent(expected.rise, instantOf(found.rise), tolerance, what + " rise");
-            expectSameEvent(expected.transit, instantOf(found.transit), tolerance, what + " culmination");
-            expectSameEvent(expected.set, instantOf(found.set), tolerance, what + " set");
+            test::expectSameInstant(expected.rise, instantOf(found.rise), tolerance, what + " rise");
+            test::expectSameInstant(expected.transit, instantOf(found.transit), tolerance, what + " culmination");
+            test::expectSameInstant(expected.set, instantOf(found.set), tolerance, what + " set");
             if (found.rise && expected.rise) {
                 EXPECT_NEAR(found.rise->azimuth, *expected.riseAzimuth, within.degrees) << what;
             }
@@ -72,8 +64,8 @@ double expectAgreement(SkyModel& model, const Tolerances& within) {
         withoutMoonrise += !day.bodies[moonIndex].rise;
         withoutMoonset += !day.bodies[moonIndex].set;
         for (int k = 0; k < twilightCount; ++k) {
-            expectSameEvent(day.twilights[2 * k], events.twilights[k].dawn, within.sun, day.date + " dawn");
-            expectSameEvent(day.twilights[2 * k + 1], events.twilights[k].dusk, within.sun, day.date + " dusk");
+            test::expectSameInstant(day.twilights[2 * k], events.twilights[k].dawn, within.sun, day.date + " dawn");
+            test::expectSameInstant(day.twilights[2 * k + 1], events.twilights[k].dusk, within.sun, day.date + " dusk");
         }
         EXPECT_EQ(events.phases.size(), day.phases.size()) << day.date;
         for (std::size_t k = 0; k < std::min(day.phases.size(), events.phases.size()); ++k) {
@@ -111,14 +103,14 @@ TEST(DayEvents, PreciseModelAgreesAtPlacesAroundTheWorld) {
                 const auto& expected = day.bodies[body];
                 const BodyEvents& found = events.bodies[body];
                 const std::string what = where + " body " + std::to_string(body);
-                expectSameEvent(expected.rise, instantOf(found.rise), minute, what + " rise");
-                expectSameEvent(expected.set, instantOf(found.set), minute, what + " set");
+                test::expectSameInstant(expected.rise, instantOf(found.rise), minute, what + " rise");
+                test::expectSameInstant(expected.set, instantOf(found.set), minute, what + " set");
                 EXPECT_EQ(found.upAllDay || found.downAllDay, !expected.rise && !expected.set) << what;
             }
             polarDays += events.bodies[sunIndex].upAllDay + events.bodies[sunIndex].downAllDay;
             for (int k = 0; k < twilightCount; ++k) {
-                expectSameEvent(day.twilights[2 * k], events.twilights[k].dawn, minute, where + " dawn");
-                expectSameEvent(day.twilights[2 * k + 1], events.twilights[k].dusk, minute, where + " dusk");
+                test::expectSameInstant(day.twilights[2 * k], events.twilights[k].dawn, minute, where + " dawn");
+                test::expectSameInstant(day.twilights[2 * k + 1], events.twilights[k].dusk, minute, where + " dusk");
             }
         }
     }

@@ -1,5 +1,7 @@
 #include "reference_days.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -47,6 +49,14 @@ std::vector<ReferenceDay> readReferenceDays(const std::string& path) {
         days.push_back(day);
     }
     return days;
+}
+
+void expectSameInstant(const std::optional<double>& expected, const std::optional<double>& found, double tolerance,
+                       const std::string& what) {
+    ASSERT_EQ(expected.has_value(), found.has_value()) << what;
+    if (expected) {
+        EXPECT_NEAR(*found, *expected, tolerance) << what << ", minutes: " << (*found - *expected) * 1440;
+    }
 }
 
 }  // namespace zenlith::test

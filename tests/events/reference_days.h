@@ -24,4 +24,9 @@ struct ReferenceDay {
 // The original site's days by default; another place's from data/places/.
 std::vector<ReferenceDay> readReferenceDays(const std::string& path = ZENLITH_REFERENCE_DAYS);
 
+// An event the reference has is found within the tolerance (days); one it
+// lacks is not found.
+void expectSameInstant(const std::optional<double>& expected, const std::optional<double>& found, double tolerance,
+                       const std::string& what);
+
 }  // namespace zenlith::test
