@@ -181,7 +181,8 @@ void EventsWindow::showDay() {
                (!entered || (day.entered->year == entered->year && day.entered->month == entered->month &&
                              day.entered->day == entered->day));
     };
-    if (!shown_ || !sameDay(*shown_)) {
+    const bool newDay = !shown_ || !sameDay(*shown_);
+    if (newDay) {
         std::optional<DaySheet> sheet;
         if (entered) {
             calculator_.standAt(state.place);
@@ -195,13 +196,13 @@ void EventsWindow::showDay() {
     }
     const std::optional<DaySheet>& sheet = shown_->sheet;
     if (!sheet) {
-        fill({std::string(noDay)}, {});
+        fill({std::string(noDay)}, {}, newDay);
         return;
     }
-    fill(dayTableTitle(*sheet, clockRules), dayTableRows(*sheet, clockRules, state.moonIllumination));
+    fill(dayTableTitle(*sheet, clockRules), dayTableRows(*sheet, clockRules, state.moonIllumination), newDay);
 }
 
-void EventsWindow::fill(const std::vector<std::string>& title, const std::vector<DayTableRow>& rows) {
+void EventsWindow::fill(const std::vector<std::string>& title, const std::vector<DayTableRow>& rows, bool newDay) {
     rows_ = rows;
     title_->setText(texts(title).join(QLatin1Char('\n')));
     table_->clearSpans();
@@ -225,8 +226,9 @@ void EventsWindow::fill(const std::vector<std::string>& title, const std::vector
         if (cellCount < dayTableColumnCount) table_->setSpan(row, cellCount - 1, 1, dayTableColumnCount - cellCount + 1);
     }
     shadeHeadings();
-    // Back to the start of the rows and to the right edge, where the names are.
-    table_->scrollToTop();
+    // Back to the right edge, where the names are; to the first row only for
+    // a new day, so that steps within the day leave the reader where they were.
+    if (newDay) table_->scrollToTop();
     table_->horizontalScrollBar()->setValue(table_->horizontalScrollBar()->minimum());
 }
 

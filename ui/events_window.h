@@ -46,7 +46,7 @@ private:
     void keepZmanim();
     // The local day of the document's instant.
     void showDay();
-    void fill(const std::vector<std::string>& title, const std::vector<DayTableRow>& rows);
+    void fill(const std::vector<std::string>& title, const std::vector<DayTableRow>& rows, bool newDay);
     void shadeHeadings();
 
     SkyDocument& document_;

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -247,6 +248,15 @@ TEST_F(EventsWindowTest, CopiesPrintsAndDimsWhatItShows) {
         EXPECT_LT(inked.front(), page.height() / 10);
         EXPECT_GT(inked.back() - inked.front(), page.height() * 3 / 4);
     }
+    // A step within the day leaves the reader's place in the rows; a new day starts at the top.
+    window->resize(600, 300);
+    QScrollBar* rows = window->table().verticalScrollBar();
+    rows->setValue(rows->maximum());
+    ASSERT_GT(rows->value(), 0);
+    showDay("2024-06-21", originalSite(), ModelKind::classic);
+    EXPECT_EQ(rows->value(), rows->maximum());
+    showDay("2024-06-22", originalSite(), ModelKind::classic);
+    EXPECT_EQ(rows->value(), 0);
     window->setNightView(true);
     const QImage night = window->grab().toImage();
     window->setNightView(false);
