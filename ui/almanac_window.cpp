@@ -43,11 +43,11 @@ constexpr std::string_view absent = "—";
 constexpr std::string_view noMonth = "המודל אינו מכסה חודש זה";
 constexpr std::string_view csvFailed = "הקובץ לא נשמר: לא ניתן לכתוב אותו במקום שנבחר. בחרו תיקייה או שם אחרים.";
 
-// On the document's side of the window the searches hold their own models,
-// never the main form's engine.
 const QString zmanimKey = QStringLiteral("almanac/zmanim");
 const QString hiddenColumnsKey = QStringLiteral("almanac/hiddenColumns");
 
+// On the document's side of the window the searches hold their own models,
+// never the main form's engine.
 SkyModel& modelOf(ModelKind kind, ClassicSkyModel& classic, PreciseSkyModel& precise) {
     return kind == ModelKind::precise ? static_cast<SkyModel&>(precise) : classic;
 }
