@@ -102,8 +102,7 @@ private:
 
     bool appendJson(const Month& m) {
         for (int day = 1; day <= daysInMonth(m.year, m.month); ++day) {
-            const auto sheet = zmanim_ ? days_.sheetFor(options_.model, *rules_, m.year, m.month, day, *zmanim_)
-                                       : days_.sheetFor(options_.model, *rules_, m.year, m.month, day);
+            const auto sheet = days_.sheetFor(options_.model, *rules_, m.year, m.month, day, zmanim_);
             if (!sheet) return false;
             appendDayJsonLine(text, {m.year, m.month, day, 0, 0}, *sheet, *rules_, holidaysJson(*sheet));
         }

@@ -109,8 +109,7 @@ int runDayEvents(const Options& options, const RunSettings& settings, std::ostre
             failure = "--events: " + instant + " is not a time of the day";
             return false;
         }
-        const auto sheet = zmanim ? days.sheetFor(options.model, *rules, day.year, day.month, day.day, *zmanim)
-                                  : days.sheetFor(options.model, *rules, day.year, day.month, day.day);
+        const auto sheet = days.sheetFor(options.model, *rules, day.year, day.month, day.day, zmanim);
         if (!sheet) {
             const std::string where = "--events " + dateText(day);
             failure = options.model == ModelKind::precise

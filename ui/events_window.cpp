@@ -187,10 +187,7 @@ void EventsWindow::showDay() {
         if (entered) {
             calculator_.standAt(state.place);
             calculator_.dipForHeight(state.horizonDipped);
-            sheet = choices ? calculator_.sheetFor(state.model, clockRules, entered->year, entered->month,
-                                                   entered->day, *choices)
-                            : calculator_.sheetFor(state.model, clockRules, entered->year, entered->month,
-                                                   entered->day);
+            sheet = calculator_.sheetFor(state.model, clockRules, entered->year, entered->month, entered->day, choices);
         }
         shown_ = ShownDay{entered, state.model, state.place, state.horizonDipped, choices, sheet};
     }

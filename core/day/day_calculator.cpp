@@ -9,14 +9,9 @@ SkyModel& DayCalculator::modelOf(ModelKind model) {
     return classic_;
 }
 
-std::optional<DaySheet> DayCalculator::sheetFor(ModelKind model, const ClockRules& rules, int year, int month,
-                                                int day) {
-    return daySheetFor(modelOf(model), rules, year, month, day, dipForHeight_);
-}
-
 std::optional<DaySheet> DayCalculator::sheetFor(ModelKind model, const ClockRules& rules, int year, int month, int day,
-                                                const ZmanimChoices& zmanim) {
-    return daySheetFor(modelOf(model), rules, year, month, day, zmanim);
+                                                const std::optional<ZmanimChoices>& zmanim) {
+    return daySheetFor(modelOf(model), rules, year, month, day, dipForHeight_, zmanim);
 }
 
 }  // namespace zenlith

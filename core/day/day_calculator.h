@@ -21,10 +21,9 @@ public:
     // Rises and sets on the horizon lowered for the place's height, or on the sea-level one.
     void dipForHeight(bool dip) { dipForHeight_ = dip; }
 
-    std::optional<DaySheet> sheetFor(ModelKind model, const ClockRules& rules, int year, int month, int day);
-    // With the day's halachic times.
+    // With zmanim, the day's halachic times too.
     std::optional<DaySheet> sheetFor(ModelKind model, const ClockRules& rules, int year, int month, int day,
-                                     const ZmanimChoices& zmanim);
+                                     const std::optional<ZmanimChoices>& zmanim = std::nullopt);
 
 private:
     SkyModel& modelOf(ModelKind model);

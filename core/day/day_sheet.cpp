@@ -5,10 +5,8 @@
 
 namespace zenlith {
 
-namespace {
-
-std::optional<DaySheet> sheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
-                                 const std::optional<ZmanimChoices>& zmanim, bool dipForHeight) {
+std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
+                                    bool dipForHeight, const std::optional<ZmanimChoices>& zmanim) {
     const CivilDateTime midnight{year, month, day, 0, 0};
     const std::optional<double> start = universalTimeOf(rules, midnight);
     const std::optional<double> end = universalTimeOf(rules, {year, month, day, 24, 0});
@@ -28,18 +26,6 @@ std::optional<DaySheet> sheetFor(SkyModel& model, const ClockRules& rules, int y
         sheet.zmanim = findDayZmanim(places, span, sheet.events.bodies[sunIndex], sheet.hebrewDay->evening, *zmanim);
     }
     return sheet;
-}
-
-}  // namespace
-
-std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
-                                    bool dipForHeight) {
-    return sheetFor(model, rules, year, month, day, std::nullopt, dipForHeight);
-}
-
-std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
-                                    const ZmanimChoices& zmanim) {
-    return sheetFor(model, rules, year, month, day, zmanim, false);
 }
 
 }  // namespace zenlith

@@ -31,10 +31,9 @@ struct DaySheet {
 // cover; near the ends of the model's years the phases it covers.
 // With dipForHeight, rises and sets come on the horizon lowered for the
 // place's height; otherwise on the sea-level horizon, as almanacs print them.
+// With zmanim, the day's halachic times too, found on the same positions.
 std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
-                                    bool dipForHeight = false);
-// The same with the day's halachic times, found on the same positions.
-std::optional<DaySheet> daySheetFor(SkyModel& model, const ClockRules& rules, int year, int month, int day,
-                                    const ZmanimChoices& zmanim);
+                                    bool dipForHeight = false,
+                                    const std::optional<ZmanimChoices>& zmanim = std::nullopt);
 
 }  // namespace zenlith

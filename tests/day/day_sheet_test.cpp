@@ -97,7 +97,9 @@ TEST_F(DaySheetTest, TheDippedHorizonMovesSunriseAndSunsetByTheDipsClimb) {
     classic.standAt(Place{"ירושלים", 31.76904, 35.21633, 786, "Asia/Jerusalem"});
     const auto seaLevel = daySheetFor(classic, rules, 2026, 6, 21);
     const auto dipped = daySheetFor(classic, rules, 2026, 6, 21, true);
-    ASSERT_TRUE(seaLevel && dipped);
+    const auto dippedWithZmanim = daySheetFor(classic, rules, 2026, 6, 21, true, ZmanimChoices{});
+    ASSERT_TRUE(seaLevel && dipped && dippedWithZmanim);
+    EXPECT_EQ(dippedWithZmanim->events.bodies[0].rise->julianDate, dipped->events.bodies[0].rise->julianDate);
     const BodyEvents& sun = seaLevel->events.bodies[0];
     const BodyEvents& lowered = dipped->events.bodies[0];
     ASSERT_TRUE(sun.rise && sun.set && lowered.rise && lowered.set);

@@ -32,7 +32,7 @@ constexpr double oneMinute = 1 + 1e-5;
 std::optional<DayZmanim> dayZmanim(SkyModel& model, const ClockRules& rules, const ZmanimChoices& choices,
                                    const ReferenceDay& day, std::optional<std::vector<AlmanacDay>>& month, bool byMonth) {
     if (!byMonth) {
-        const std::optional<DaySheet> sheet = daySheetFor(model, rules, day.year, day.month, day.day, choices);
+        const std::optional<DaySheet> sheet = daySheetFor(model, rules, day.year, day.month, day.day, false, choices);
         return sheet ? sheet->zmanim : std::nullopt;
     }
     if (day.day == 1) month = almanacMonth(model, rules, day.year, day.month, choices);

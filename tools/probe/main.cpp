@@ -72,9 +72,8 @@ struct Worker {
         // The classic calendar takes some dates the civil calendar has no day for.
         const std::optional<zenlith::CivilDateTime> entered = zenlith::enteredCivilTime(fields);
         const zenlith::ModelKind model = std::get<zenlith::ComputedSky>(outcome).model;
-        const auto sheet = !entered ? std::nullopt
-                           : zmanim ? days.sheetFor(model, *clock, entered->year, entered->month, entered->day, *zmanim)
-                                    : days.sheetFor(model, *clock, entered->year, entered->month, entered->day);
+        const auto sheet =
+            entered ? days.sheetFor(model, *clock, entered->year, entered->month, entered->day, zmanim) : std::nullopt;
         if (sheet) {
             zenlith::appendDaySheetJson(output, *sheet, *clock);
         } else {
